@@ -1,0 +1,88 @@
+#include "app/form1.h"
+
+#include "app/help_page.h"
+#include "columns/random_source.h"
+#include "editor/editor_page.h"
+#include "idea/idea_page.h"
+#include "question/question_page.h"
+#include "storage/data_directory.h"
+#include "title/title_page.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTimer>
+
+Form1::Form1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quorvane v3.0"));
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setDocumentMode(true);
+    setCentralWidget(m_tabs);
+
+    m_question = new QuestionPage(m_tabs);
+    m_idea = new IdeaPage(m_tabs);
+    m_title = new TitlePage(m_tabs);
+    m_editor = new EditorPage(m_tabs);
+    m_help = new HelpPage(m_tabs);
+    m_tabs->addTab(m_question, QStringLiteral("问题提示"));
+    m_tabs->addTab(m_idea, QStringLiteral("思路提示"));
+    m_tabs->addTab(m_title, QStringLiteral("题目提示"));
+    m_tabs->addTab(m_editor, QStringLiteral("编辑保存"));
+    m_tabs->addTab(m_help, QStringLiteral("使用说明"));
+    m_tabs->setCurrentIndex(0);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    connect(m_timer, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    resize(792, 539);
+    Form_Load();
+}
+
+void Form1::Form_Load()
+{
+    m_timer->start(1000);
+    RandomSource::instance().seedFromClock();
+
+    QString error;
+    if (!DataDirectory::ensureExists(&error)) {
+        QMessageBox::warning(this, windowTitle(), error);
+        return; // without sysh there is no memo to load
+    }
+    m_help->loadMemo();
+}
+
+void Form1::Timer1_Timer()
+{
+    m_title->autoStep();
+    m_idea->autoStep();
+    m_question->autoStep();
+}
+
+void Form1::SSTab1_Click()
+{
+    m_title->stopAutomatic();
+    m_idea->stopAutomatic();
+    m_question->stopAutomatic();
+}
+
+bool Form1::Form_QueryUnload()
+{
+    if (!m_editor->confirmClose())
+        return false;
+    m_help->saveMemo();
+    return true;
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (Form_QueryUnload())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+//  Form1 ── SSTab1 ─┬─ QuestionPage  (question/)  ┐
+//                   ├─ IdeaPage      (idea/)      ├─ word columns (columns/),
+//                   ├─ TitlePage     (title/)     ┘  result lists (results/)
+//                   ├─ EditorPage    (editor/)    ── RTF, undo history, links/
+//                   └─ HelpPage      (app/)       ── memo file (storage/)
+//  Timer1 ticks the pages' automatic steps: title, idea, question.
+//  The controls hold the state; Form1 only assembles pages and dispatches.
+
+#include <QMainWindow>
+
+class EditorPage;
+class HelpPage;
+class IdeaPage;
+class QTabWidget;
+class QTimer;
+class QuestionPage;
+class TitlePage;
+
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    void Timer1_Timer();
+
+    QuestionPage *questionPage() const { return m_question; }
+    IdeaPage *ideaPage() const { return m_idea; }
+    TitlePage *titlePage() const { return m_title; }
+    EditorPage *editorPage() const { return m_editor; }
+    HelpPage *helpPage() const { return m_help; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void SSTab1_Click();
+    bool Form_QueryUnload();
+
+    QTabWidget *m_tabs = nullptr;
+    QuestionPage *m_question = nullptr;
+    IdeaPage *m_idea = nullptr;
+    TitlePage *m_title = nullptr;
+    EditorPage *m_editor = nullptr;
+    HelpPage *m_help = nullptr;
+    QTimer *m_timer = nullptr;
+};

@@ -1,0 +1,146 @@
+#include "columns/simple_combo.h"
+
+#include "columns/sorted_order.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+SimpleCombo::SimpleCombo(QWidget *parent)
+    : QWidget(parent), m_edit(new QLineEdit(this)), m_list(new QListWidget(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    layout->addWidget(m_edit);
+    layout->addWidget(m_list, 1);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setUniformItemSizes(true);
+    m_list->setMinimumWidth(40);
+    m_edit->setMinimumWidth(40);
+    setFocusProxy(m_edit);
+
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            notifySelected(row);
+    });
+    // A click on the entry that is already current still copies it again.
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const int row = m_list->row(item);
+        if (row >= 0 && m_edit->text() != item->text())
+            notifySelected(row);
+    });
+    connect(m_edit, &QLineEdit::returnPressed, this, &SimpleCombo::returnPressed);
+}
+
+int SimpleCombo::count() const
+{
+    return m_list->count();
+}
+
+QString SimpleCombo::itemText(int index) const
+{
+    const QListWidgetItem *item = m_list->item(index);
+    return item ? item->text() : QString();
+}
+
+QStringList SimpleCombo::items() const
+{
+    QStringList words;
+    words.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        words.append(m_list->item(i)->text());
+    return words;
+}
+
+void SimpleCombo::insertItem(int position, const QString &word)
+{
+    if (isFull())
+        return;
+    const QSignalBlocker blocker(m_list); // inserting is not selecting
+    m_list->insertItem(qBound(0, position, count()), word);
+}
+
+void SimpleCombo::addItem(const QString &word)
+{
+    if (isFull())
+        return;
+    int position = count();
+    if (m_sorted) {
+        // upper bound over the widget's own entries: no copy of the list
+        int low = 0;
+        int high = count();
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            if (sortedLess(word, m_list->item(middle)->text()))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        position = low;
+    }
+    const QSignalBlocker blocker(m_list);
+    m_list->insertItem(position, word);
+}
+
+void SimpleCombo::addItems(const QStringList &words)
+{
+    for (const QString &word : words)
+        addItem(word);
+}
+
+void SimpleCombo::removeItem(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    const QSignalBlocker blocker(m_list);
+    delete m_list->takeItem(index);
+    m_list->setCurrentRow(-1);
+    m_list->clearSelection();
+}
+
+void SimpleCombo::clear()
+{
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+    }
+    m_edit->clear();
+}
+
+int SimpleCombo::currentIndex() const
+{
+    const QListWidgetItem *item = m_list->currentItem();
+    return item && item->isSelected() ? m_list->row(item) : -1;
+}
+
+void SimpleCombo::setCurrentIndex(int index)
+{
+    if (index < 0 || index >= count()) {
+        const QSignalBlocker blocker(m_list);
+        m_list->setCurrentRow(-1);
+        return;
+    }
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->setCurrentRow(index);
+    }
+    m_list->scrollToItem(m_list->item(index));
+    notifySelected(index);
+}
+
+QString SimpleCombo::text() const
+{
+    return m_edit->text();
+}
+
+void SimpleCombo::setText(const QString &text)
+{
+    m_edit->setText(text);
+}
+
+void SimpleCombo::notifySelected(int row)
+{
+    m_edit->setText(itemText(row));
+    emit activated(row);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+
+// A combo box of the simple kind: an edit line above an always-visible list.
+// Selecting an entry, by the user or by code, copies it into the edit line and
+// emits activated(); the word columns and composers rely on that coupling.
+class SimpleCombo : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxCount = 32767;
+
+    explicit SimpleCombo(QWidget *parent = nullptr);
+
+    void setSorted(bool sorted) { m_sorted = sorted; }
+    bool isSorted() const { return m_sorted; }
+
+    int count() const;
+    bool isFull() const { return count() >= MaxCount; }
+    QString itemText(int index) const;
+    QStringList items() const;
+
+    // At an explicit position, even in a sorted list. Does nothing on a full list.
+    void insertItem(int position, const QString &word);
+    // At the end, or in its sorted place when the list sorts. Selects nothing.
+    void addItem(const QString &word);
+    void addItems(const QStringList &words);
+    void removeItem(int index);
+    // Removes every entry and empties the edit line.
+    void clear();
+
+    int currentIndex() const;
+    // -1 deselects and leaves the edit line alone.
+    void setCurrentIndex(int index);
+
+    QString text() const;
+    void setText(const QString &text);
+
+    QLineEdit *lineEdit() const { return m_edit; }
+    QListWidget *listWidget() const { return m_list; }
+
+signals:
+    void activated(int index);
+    void returnPressed();
+
+private:
+    void notifySelected(int row);
+
+    QLineEdit *m_edit = nullptr;
+    QListWidget *m_list = nullptr;
+    bool m_sorted = false;
+};

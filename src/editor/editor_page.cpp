@@ -1,0 +1,8 @@
+#include "editor/editor_page.h"
+
+EditorPage::EditorPage(QWidget *parent) : QWidget(parent) {}
+
+bool EditorPage::confirmClose()
+{
+    return true;
+}

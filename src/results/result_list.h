@@ -1,0 +1,20 @@
+#pragma once
+
+class QString;
+class SimpleCombo;
+
+// What every page's result list does; the pages only wire their buttons to these.
+namespace ResultList {
+
+// A composer's new sentence: at the top of the list and in its edit line. A full list
+// drops its oldest (bottom) entry first, so automatic mode can run for days.
+void pushNewest(SimpleCombo *list, const QString &sentence);
+
+// "添加": the edit text at the top, selected (a full list drops its oldest entry first).
+void addEditText(SimpleCombo *list);
+// "删除": the selected entry, if any; nothing is selected afterwards.
+void removeSelected(SimpleCombo *list);
+// "清空": every entry and the edit text.
+void clearAll(SimpleCombo *list);
+
+} // namespace ResultList
