@@ -1,8 +1,391 @@
 #include "editor/editor_page.h"
 
-EditorPage::EditorPage(QWidget *parent) : QWidget(parent) {}
+#include "editor/editor_actions.h"
+#include "editor/editor_file.h"
+#include "editor/editor_printing.h"
+#include "editor/rich_text_box.h"
+#include "editor/selection_format.h"
+#include "editor/text_edit_undo_adapter.h"
+#include "editor/undo_history.h"
+#include "links/link_frames.h"
+#include "results/transfer_block.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <exception>
+
+namespace {
+
+using SelectionFormat::Style;
+
+const QString &pageTitle()
+{
+    static const QString title = QStringLiteral("编辑保存");
+    return title;
+}
+
+QStringList fileFilters()
+{
+    return {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files (*.txt)"),
+            QStringLiteral("Rich Text(*.rtf)"), QStringLiteral("Batch Files (*.bat)")};
+}
+
+QFont editorDefaultFont()
+{
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSizeF(10.5);
+    return font;
+}
+
+// Replaces the whole content in one edit, so the history sees one change.
+void replaceContent(QTextDocument *doc, const QTextDocumentFragment &content)
+{
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.setBlockCharFormat(QTextCharFormat());
+    cursor.setCharFormat(QTextCharFormat());
+    cursor.insertFragment(content);
+    cursor.endEditBlock();
+}
+
+} // namespace
+
+EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("EditorPage"));
+
+    m_edit = new RichTextBox(this);
+    QTextDocument *doc = m_edit->document();
+    doc->setDefaultFont(editorDefaultFont());
+    QTextCursor(doc).insertText(headingText());
+    m_edit->moveCursor(QTextCursor::End);
+
+    m_toolbar = EditorActions::createToolbar(this);
+    m_menu = EditorActions::createContextMenu(this);
+
+    m_label =
+        new QLabel(QStringLiteral("单击前三页中的“传送”按钮，会把相关信息传送到本页。编辑、保存好阶"
+                                  "段性的劳动成果，一段时间以后很可能会给您更深邃的启示。"),
+                   this);
+    m_label->setObjectName(QStringLiteral("Label38"));
+    m_label->setWordWrap(true);
+
+    QGroupBox *links = LinkFrames::createPatentLinks(this);
+    links->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    links->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("专利新颖性查询")) + 24);
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(m_edit, 1);
+    body->addWidget(links);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->addWidget(m_toolbar);
+    layout->addLayout(body, 1);
+    layout->addWidget(m_label);
+
+    m_adapter = std::make_unique<TextEditUndoAdapter>(m_edit);
+    m_history = std::make_unique<UndoHistory>(m_adapter.get());
+    m_history->setTrackChanges(true);
+    connect(doc, &QTextDocument::contentsChange, this, &EditorPage::RichTextBox1_Change);
+
+    for (QAction *a : m_toolbar->actions()) {
+        if (a->objectName().isEmpty())
+            continue; // separators
+        connect(a, &QAction::triggered, this, [this, a] { Toolbar1_ButtonClick(a->objectName()); });
+    }
+    const QList<std::pair<const char *, const char *>> menuKeys = {
+        {"cutp", "cut"}, {"copyp", "copy"}, {"pastep", "paste"}, {"deletep", "delete"}};
+    for (const auto &[item, key] : menuKeys) {
+        QAction *a = m_menu->findChild<QAction *>(QLatin1String(item));
+        const QString command = QLatin1String(key);
+        connect(a, &QAction::triggered, this, [this, command] { Toolbar1_ButtonClick(command); });
+    }
+    connect(m_edit, &RichTextBox::commandKeyPressed, this, &EditorPage::Toolbar1_ButtonClick);
+    connect(m_edit, &RichTextBox::contextMenuWanted, this, &EditorPage::showContextMenu);
+    connect(m_edit, &QTextEdit::currentCharFormatChanged, this, &EditorPage::syncFormatActions);
+    connect(m_edit, &QTextEdit::cursorPositionChanged, this, &EditorPage::syncFormatActions);
+    syncFormatActions();
+}
+
+EditorPage::~EditorPage()
+{
+    // The document outlives the history otherwise and would still report to it.
+    disconnect(m_edit->document(), nullptr, this, nullptr);
+}
+
+QString EditorPage::headingText()
+{
+    return QString(30, u' ') + QStringLiteral("==========初步发明信息及简要说明==========");
+}
+
+void EditorPage::RichTextBox1_Change(int position, int charsRemoved, int charsAdded)
+{
+    m_unsaved = true;
+    m_history->Record(position, charsRemoved, charsAdded);
+}
+
+void EditorPage::Toolbar1_ButtonClick(const QString &key)
+{
+    try {
+        runCommand(key);
+    } catch (const std::exception &) {
+        // A failing command ends silently; what it did stays done.
+    } catch (...) {
+    }
+}
+
+void EditorPage::runCommand(const QString &key)
+{
+    if (key == u"new")
+        newDocument();
+    else if (key == u"open")
+        openCommand();
+    else if (key == u"save")
+        saveCommand();
+    else if (key == u"print")
+        printCommand();
+    else if (key == u"cut")
+        cutSelection();
+    else if (key == u"copy")
+        copySelection();
+    else if (key == u"paste")
+        pasteClipboard();
+    else if (key == u"delete")
+        deleteSelection();
+    else if (key == u"cmdundo")
+        m_history->Undo();
+    else if (key == u"huifu")
+        m_history->redo();
+    else if (key == u"cuti")
+        toggleStyle(int(Style::Bold));
+    else if (key == u"xieti")
+        toggleStyle(int(Style::Italic));
+    else if (key == u"xhx")
+        toggleStyle(int(Style::Underline));
+    else if (key == u"zdq")
+        setSelAlignment(SelectionFormat::AlignLeftValue);
+    else if (key == u"zhong")
+        setSelAlignment(SelectionFormat::AlignCenterValue);
+    else if (key == u"ydq")
+        setSelAlignment(SelectionFormat::AlignRightValue);
+    syncFormatActions();
+}
+
+void EditorPage::newDocument()
+{
+    QTextDocument plain;
+    plain.setPlainText(headingText() + u'\n');
+    replaceContent(m_edit->document(), QTextDocumentFragment(&plain));
+    m_edit->moveCursor(QTextCursor::End);
+}
+
+void EditorPage::openCommand()
+{
+    const QString path = askFileName(false);
+    if (!path.isEmpty())
+        openFrom(path);
+}
+
+bool EditorPage::saveCommand()
+{
+    const QString path = askFileName(true);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool EditorPage::openFrom(const QString &path)
+{
+    QTextDocument loaded;
+    loaded.setDefaultFont(m_edit->document()->defaultFont());
+    QString error;
+    if (!EditorFile::load(path, &loaded, &error)) {
+        showFileError(error);
+        return false;
+    }
+    replaceContent(m_edit->document(), QTextDocumentFragment(&loaded));
+    m_edit->moveCursor(QTextCursor::Start);
+    m_unsaved = false;
+    return true;
+}
+
+bool EditorPage::saveTo(const QString &path)
+{
+    QString error;
+    if (!EditorFile::save(path, *m_edit->document(), &error)) {
+        showFileError(error);
+        return false;
+    }
+    m_unsaved = false;
+    return true;
+}
+
+void EditorPage::printCommand()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    const bool hasSelection = m_edit->textCursor().hasSelection();
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (hasSelection)
+        dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printTo(&printer);
+}
+
+void EditorPage::printTo(QPrinter *printer)
+{
+    const QTextCursor cursor = m_edit->textCursor();
+    if (printer->printRange() == QPrinter::Selection && cursor.hasSelection()) {
+        const auto part =
+            EditorPrinting::selectionDocument(cursor, m_edit->document()->defaultFont());
+        EditorPrinting::printDocument(*part, printer);
+    } else {
+        EditorPrinting::printDocument(*m_edit->document(), printer);
+    }
+}
+
+void EditorPage::copySelection()
+{
+    QString text = m_edit->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void EditorPage::cutSelection()
+{
+    copySelection();
+    deleteSelection();
+}
+
+void EditorPage::pasteClipboard()
+{
+    m_edit->replaceSelectionWithPlainText(QGuiApplication::clipboard()->text());
+}
+
+void EditorPage::deleteSelection()
+{
+    QTextCursor cursor = m_edit->textCursor();
+    if (!cursor.hasSelection())
+        return;
+    cursor.removeSelectedText();
+    m_edit->setTextCursor(cursor);
+}
+
+void EditorPage::toggleStyle(int style)
+{
+    const auto s = Style(style);
+    const bool on =
+        !SelectionFormat::selectionHasStyle(m_edit->textCursor(), m_edit->currentCharFormat(), s);
+    m_edit->mergeCurrentCharFormat(SelectionFormat::styleFormat(s, on));
+}
+
+void EditorPage::setSelAlignment(int value)
+{
+    m_edit->setAlignment(SelectionFormat::alignmentFor(value));
+}
+
+void EditorPage::syncFormatActions()
+{
+    const QTextCharFormat format = m_edit->currentCharFormat();
+    action("cuti")->setChecked(SelectionFormat::hasStyle(format, Style::Bold));
+    action("xieti")->setChecked(SelectionFormat::hasStyle(format, Style::Italic));
+    action("xhx")->setChecked(SelectionFormat::hasStyle(format, Style::Underline));
+    const int value = SelectionFormat::alignmentValue(m_edit->alignment());
+    action("zdq")->setChecked(value == SelectionFormat::AlignLeftValue);
+    action("zhong")->setChecked(value == SelectionFormat::AlignCenterValue);
+    action("ydq")->setChecked(value == SelectionFormat::AlignRightValue);
+}
+
+QAction *EditorPage::action(const char *key) const
+{
+    return m_toolbar->findChild<QAction *>(QLatin1String(key), Qt::FindDirectChildrenOnly);
+}
+
+void EditorPage::showContextMenu(const QPoint &globalPos)
+{
+    m_menu->popup(globalPos);
+}
+
+QString EditorPage::askFileName(bool forSaving)
+{
+    if (!m_dialog) {
+        // One dialog for open and save, so the folder and name carry over between uses.
+        m_dialog = new QFileDialog(this);
+        m_dialog->setObjectName(QStringLiteral("CommonDialog1"));
+    }
+    m_dialog->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    m_dialog->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    m_dialog->setWindowTitle(forSaving ? QStringLiteral("保存") : QStringLiteral("打开"));
+    m_dialog->setNameFilters(fileFilters());
+    m_dialog->selectNameFilter(fileFilters().at(2));
+    if (m_dialog->exec() != QDialog::Accepted || m_dialog->selectedFiles().isEmpty())
+        return QString();
+    return m_dialog->selectedFiles().constFirst();
+}
+
+void EditorPage::showFileError(const QString &message)
+{
+    QMessageBox::warning(this, pageTitle(), message);
+}
 
 bool EditorPage::confirmClose()
 {
-    return true;
+    if (!m_unsaved)
+        return true;
+    QMessageBox box(QMessageBox::Question, pageTitle(),
+                    QStringLiteral("编辑区的内容已经修改，还没有保存。要保存吗？"),
+                    QMessageBox::NoButton, this);
+    QPushButton *save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    save->setObjectName(QStringLiteral("save"));
+    discard->setObjectName(QStringLiteral("discard"));
+    cancel->setObjectName(QStringLiteral("cancel"));
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == discard)
+        return true;
+    if (box.clickedButton() == save)
+        return saveCommand();
+    return false;
+}
+
+void EditorPage::appendTransfer(const QString &headingLiteral, const QString &sentence)
+{
+    appendTransfer(headingLiteral, sentence, QDateTime::currentDateTime());
+}
+
+void EditorPage::appendTransfer(const QString &headingLiteral, const QString &sentence,
+                                const QDateTime &when)
+{
+    // The caret goes to the end first, so the recorded caret marks the block's end.
+    m_edit->moveCursor(QTextCursor::End);
+    const QString block = TransferBlock::text(headingLiteral, sentence,
+                                              TransferBlock::dateTimeText(when, QLocale::system()));
+    const int end = TransferBlock::appendTo(m_edit->document(), block);
+    QTextCursor caret = m_edit->textCursor();
+    caret.setPosition(end);
+    m_edit->setTextCursor(caret);
+    m_edit->ensureCursorVisible();
 }

@@ -1,6 +1,23 @@
 #pragma once
 
+//  EditorPage ─┬─ Toolbar1 (EditorActions) ──▶ Toolbar1_ButtonClick(key)
+//              ├─ RichTextBox1 (RichTextBox) ── contentsChange ──▶ UndoHistory
+//              ├─ wenjian context menu, Label38, Frame12 (links/)
+//              └─ EditorFile (RTF / plain text), EditorPrinting, TransferBlock
+
 #include <QWidget>
+#include <memory>
+
+class QAction;
+class QDateTime;
+class QFileDialog;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class RichTextBox;
+class TextEditUndoAdapter;
+class UndoHistory;
 
 class EditorPage : public QWidget
 {
@@ -8,7 +25,63 @@ class EditorPage : public QWidget
 
 public:
     explicit EditorPage(QWidget *parent = nullptr);
+    ~EditorPage() override;
+    Q_DISABLE_COPY_MOVE(EditorPage)
 
-    // Asked before the window closes; false keeps the window open.
+    // The heading line of a new document (thirty blanks, the words between equals signs).
+    static QString headingText();
+
+    // Asked before the window closes: unsaved changes ask 保存 / 不保存 / 取消.
+    // False keeps the window open.
     bool confirmClose();
+    bool hasUnsavedChanges() const { return m_unsaved; }
+
+    // A prompt page's "传送=>": the block at the end of the document, caret after it.
+    void appendTransfer(const QString &headingLiteral, const QString &sentence);
+    void appendTransfer(const QString &headingLiteral, const QString &sentence,
+                        const QDateTime &when);
+
+    // A toolbar button by its key, compared exactly; an unknown key does nothing. Every
+    // command runs under one guard: a failure ends it silently, keeping what was done.
+    void Toolbar1_ButtonClick(const QString &key);
+
+    // The file and print work without their dialogs; open and save show a message
+    // naming the file when it fails, and the editor keeps its content.
+    bool openFrom(const QString &path);
+    bool saveTo(const QString &path);
+    // The printer's print range chooses the selection or the whole document.
+    void printTo(QPrinter *printer);
+
+    RichTextBox *editor() const { return m_edit; }
+    UndoHistory &history() const { return *m_history; }
+
+private:
+    void RichTextBox1_Change(int position, int charsRemoved, int charsAdded);
+    void runCommand(const QString &key);
+
+    void newDocument();
+    void openCommand();
+    bool saveCommand();
+    void printCommand();
+    void copySelection();
+    void cutSelection();
+    void pasteClipboard();
+    void deleteSelection();
+    void toggleStyle(int style);
+    void setSelAlignment(int value);
+
+    QString askFileName(bool forSaving);
+    void showFileError(const QString &message);
+    void showContextMenu(const QPoint &globalPos);
+    void syncFormatActions();
+    QAction *action(const char *key) const;
+
+    RichTextBox *m_edit = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QMenu *m_menu = nullptr;
+    QLabel *m_label = nullptr;
+    QFileDialog *m_dialog = nullptr;
+    std::unique_ptr<TextEditUndoAdapter> m_adapter;
+    std::unique_ptr<UndoHistory> m_history;
+    bool m_unsaved = false;
 };

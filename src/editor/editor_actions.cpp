@@ -1,0 +1,116 @@
+#include "editor/editor_actions.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QIcon>
+#include <QMenu>
+#include <QToolBar>
+
+namespace EditorActions {
+
+namespace {
+
+struct ButtonSpec
+{
+    const char *key;
+    const char16_t *tip;
+    const char *themeIcon;
+    QList<QKeySequence> shortcuts;
+};
+
+const QList<ButtonSpec> &buttons()
+{
+    static const QList<ButtonSpec> specs = {
+        {"new", u"新建", "document-new", {QKeySequence::New}},
+        {"open", u"打开", "document-open", {QKeySequence::Open}},
+        {"save", u"保存", "document-save", {QKeySequence::Save}},
+        {"print", u"打印", "document-print", {QKeySequence::Print}},
+        {"cut", u"剪切", "edit-cut", {QKeySequence(Qt::CTRL | Qt::Key_X)}},
+        {"copy", u"复制", "edit-copy", {QKeySequence(Qt::CTRL | Qt::Key_C)}},
+        {"paste", u"粘贴", "edit-paste", {QKeySequence(Qt::CTRL | Qt::Key_V)}},
+        {"delete", u"删除", "edit-delete", {QKeySequence(Qt::Key_Delete)}},
+        {"cmdundo", u"撤消", "edit-undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {"huifu",
+         u"恢复",
+         "edit-redo",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+        {"cuti", u"粗体", "format-text-bold", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+        {"xieti", u"斜体", "format-text-italic", {QKeySequence(Qt::CTRL | Qt::Key_I)}},
+        {"xhx", u"下划线", "format-text-underline", {QKeySequence(Qt::CTRL | Qt::Key_U)}},
+        {"zdq", u"左对齐", "format-justify-left", {}},
+        {"zhong", u"中间对齐", "format-justify-center", {}},
+        {"ydq", u"右对齐", "format-justify-right", {}},
+    };
+    return specs;
+}
+
+// The theme's icon where there is one, else the one bundled with the program.
+QIcon iconFor(const ButtonSpec &spec)
+{
+    const QIcon bundled(QStringLiteral(":/icons/%1.png").arg(QLatin1String(spec.key)));
+    return QIcon::fromTheme(QLatin1String(spec.themeIcon), bundled);
+}
+
+} // namespace
+
+const QList<const char *> &toolbarKeys()
+{
+    static const QList<const char *> keys = [] {
+        QList<const char *> list;
+        for (const ButtonSpec &spec : buttons())
+            list.append(spec.key);
+        return list;
+    }();
+    return keys;
+}
+
+QToolBar *createToolbar(QWidget *owner)
+{
+    auto *toolbar = new QToolBar(owner);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    auto *alignments = new QActionGroup(toolbar);
+    // Justified paragraphs (from other programs' files) check none of the three.
+    alignments->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+
+    for (const ButtonSpec &spec : buttons()) {
+        const QString key = QLatin1String(spec.key);
+        const QString tip = QString::fromUtf16(spec.tip);
+        auto *action = new QAction(iconFor(spec), tip, toolbar);
+        action->setObjectName(key);
+        action->setToolTip(tip);
+        action->setShortcuts(spec.shortcuts);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        if (key == u"cuti" || key == u"xieti" || key == u"xhx")
+            action->setCheckable(true);
+        if (key == u"zdq" || key == u"zhong" || key == u"ydq") {
+            action->setCheckable(true);
+            alignments->addAction(action);
+        }
+        toolbar->addAction(action);
+        owner->addAction(action);
+        if (key == u"print" || key == u"delete" || key == u"huifu" || key == u"xhx")
+            toolbar->addSeparator();
+    }
+    return toolbar;
+}
+
+QMenu *createContextMenu(QWidget *owner)
+{
+    auto *menu = new QMenu(QStringLiteral("文件"), owner);
+    menu->setObjectName(QStringLiteral("wenjian"));
+    const QList<std::pair<const char *, const char16_t *>> items = {
+        {"cutp", u"剪切(&t)"},
+        {"copyp", u"复制(&c)"},
+        {"pastep", u"粘贴(&p)"},
+        {"deletep", u"删除(&d)"},
+    };
+    for (const auto &[name, caption] : items) {
+        QAction *action = menu->addAction(QString::fromUtf16(caption));
+        action->setObjectName(QLatin1String(name));
+    }
+    return menu;
+}
+
+} // namespace EditorActions

@@ -1,0 +1,57 @@
+#include "editor/editor_file.h"
+
+#include "editor/rtf_reader.h"
+#include "editor/rtf_writer.h"
+#include "storage/line_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextDocument>
+
+namespace EditorFile {
+
+bool looksLikeRtf(const QByteArray &bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size() && (bytes.at(i) == ' ' || bytes.at(i) == '\t' || bytes.at(i) == '\r' ||
+                                bytes.at(i) == '\n'))
+        ++i;
+    return bytes.mid(i, 5) == QByteArrayLiteral("{\\rtf");
+}
+
+bool load(const QString &path, QTextDocument *into, QString *error)
+{
+    QFile file(path);
+    QByteArray bytes;
+    bool ok = file.open(QIODevice::ReadOnly);
+    if (ok) {
+        bytes = file.readAll();
+        ok = file.error() == QFileDevice::NoError;
+    }
+    if (!ok) {
+        if (error)
+            *error = QStringLiteral("无法打开文件：%1").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    if (looksLikeRtf(bytes)) {
+        readRtf(bytes, into);
+    } else {
+        QString text = LineFile::decodeText(bytes);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(u'\r', u'\n');
+        into->setPlainText(text);
+    }
+    return true;
+}
+
+bool save(const QString &path, const QTextDocument &doc, QString *error)
+{
+    QString writeError;
+    if (LineFile::writeAll(path, writeRtf(doc), &writeError))
+        return true;
+    if (error)
+        *error = QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path));
+    return false;
+}
+
+} // namespace EditorFile
