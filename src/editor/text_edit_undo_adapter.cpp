@@ -32,6 +32,14 @@ QString TextEditUndoAdapter::textRange(int start, int length) const
 {
     if (length <= 0)
         return QString();
+    const QTextDocument *doc = m_edit->document();
+    if (length <= 16) {
+        // A keystroke's worth: character by character, without a cursor laying out lines.
+        QString chars(length, Qt::Uninitialized);
+        for (int i = 0; i < length; ++i)
+            chars[i] = doc->characterAt(start + i);
+        return withBreaksAsNewlines(chars);
+    }
     QTextCursor cursor(m_edit->document());
     cursor.setPosition(start);
     cursor.setPosition(start + length, QTextCursor::KeepAnchor);
