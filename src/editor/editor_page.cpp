@@ -247,9 +247,10 @@ void EditorPage::printCommand()
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (hasSelection)
         dialog.setPrintRange(QAbstractPrintDialog::Selection);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    printTo(&printer);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_edit->setFocus();
+    if (accepted)
+        printTo(&printer);
 }
 
 void EditorPage::printTo(QPrinter *printer)
@@ -338,7 +339,10 @@ QString EditorPage::askFileName(bool forSaving)
     m_dialog->setWindowTitle(forSaving ? QStringLiteral("保存") : QStringLiteral("打开"));
     m_dialog->setNameFilters(fileFilters());
     m_dialog->selectNameFilter(fileFilters().at(2));
-    if (m_dialog->exec() != QDialog::Accepted || m_dialog->selectedFiles().isEmpty())
+    const bool chosen =
+        m_dialog->exec() == QDialog::Accepted && !m_dialog->selectedFiles().isEmpty();
+    m_edit->setFocus();
+    if (!chosen)
         return QString();
     return m_dialog->selectedFiles().constFirst();
 }
