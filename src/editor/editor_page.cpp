@@ -16,7 +16,6 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -90,17 +89,15 @@ EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
     m_label->setObjectName(QStringLiteral("Label38"));
     m_label->setWordWrap(true);
 
+    // The link labels sit in a band under the editor; the editor takes the extra height.
     QGroupBox *links = LinkFrames::createPatentLinks(this);
-    links->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    links->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("专利新颖性查询")) + 24);
+    links->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
-    auto *body = new QHBoxLayout;
-    body->addWidget(m_edit, 1);
-    body->addWidget(links);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(m_toolbar);
-    layout->addLayout(body, 1);
+    layout->addWidget(m_edit, 1);
+    layout->addWidget(links);
     layout->addWidget(m_label);
 
     m_adapter = std::make_unique<TextEditUndoAdapter>(m_edit);
@@ -129,8 +126,10 @@ EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
 
 EditorPage::~EditorPage()
 {
-    // The document outlives the history otherwise and would still report to it.
+    // The editor and its document outlive this part of the page while children are
+    // deleted; they must not report to it any more.
     disconnect(m_edit->document(), nullptr, this, nullptr);
+    disconnect(m_edit, nullptr, this, nullptr);
 }
 
 QString EditorPage::headingText()
