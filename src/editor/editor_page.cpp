@@ -176,11 +176,11 @@ void EditorPage::runCommand(const QString &key)
     else if (key == u"huifu")
         m_history->redo();
     else if (key == u"cuti")
-        toggleStyle(int(Style::Bold));
+        toggleStyle(Style::Bold);
     else if (key == u"xieti")
-        toggleStyle(int(Style::Italic));
+        toggleStyle(Style::Italic);
     else if (key == u"xhx")
-        toggleStyle(int(Style::Underline));
+        toggleStyle(Style::Underline);
     else if (key == u"zdq")
         setSelAlignment(SelectionFormat::AlignLeftValue);
     else if (key == u"zhong")
@@ -291,12 +291,12 @@ void EditorPage::deleteSelection()
     m_edit->setTextCursor(cursor);
 }
 
-void EditorPage::toggleStyle(int style)
+void EditorPage::toggleStyle(Style style)
 {
-    const auto s = Style(style);
-    const bool on =
-        !SelectionFormat::selectionHasStyle(m_edit->textCursor(), m_edit->currentCharFormat(), s);
-    m_edit->mergeCurrentCharFormat(SelectionFormat::styleFormat(s, on));
+    // A selection that is only partly styled becomes styled throughout.
+    const bool on = !SelectionFormat::selectionHasStyle(m_edit->textCursor(),
+                                                        m_edit->currentCharFormat(), style);
+    m_edit->mergeCurrentCharFormat(SelectionFormat::styleFormat(style, on));
 }
 
 void EditorPage::setSelAlignment(int value)

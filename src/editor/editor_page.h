@@ -5,6 +5,8 @@
 //              ├─ wenjian context menu, Label38, Frame12 (links/)
 //              └─ EditorFile (RTF / plain text), EditorPrinting, TransferBlock
 
+#include "editor/selection_format.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -67,7 +69,7 @@ private:
     void cutSelection();
     void pasteClipboard();
     void deleteSelection();
-    void toggleStyle(int style);
+    void toggleStyle(SelectionFormat::Style style);
     void setSelAlignment(int value);
 
     QString askFileName(bool forSaving);
