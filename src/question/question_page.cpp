@@ -68,13 +68,13 @@ QuestionPage::QuestionPage(QWidget *parent) : QWidget(parent)
         QStringLiteral(
             "在这里，软件向您提示一些不太成熟的问题，但您的回答很可能蕴藏着有价值的发明信"
             "息，按“传送”按钮进一步编辑、保存该信息。")));
-    layout->addWidget(buildColumns(), 1);
+    layout->addWidget(buildColumns(), 3);
     layout->addWidget(wrappedLabel(
         QStringLiteral("Label45"),
         QStringLiteral("注意：某栏停用后在其下方文本框中输入的任何文字都会始终显示在问句中；首栏单"
                        "词不参与随机调整，单击其中的单词可显示在文本框中。")));
     layout->addLayout(buildPatternNotes());
-    layout->addLayout(bottom);
+    layout->addLayout(bottom, 1);
 }
 
 QLayout *QuestionPage::buildPatternNotes()

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <memory>
 
 namespace {
@@ -45,6 +46,7 @@ private slots:
     void disable_emptiesEditLineKeepsInput();
     void switch_actsOnlyOnChange();
     void column7_bringsColumn6();
+    void commandBox_wheelRunsNothing();
     void questionWordColumn_reenables();
 
     void shift_buttons();
@@ -356,6 +358,19 @@ void TestQuestionColumns::column7_bringsColumn6()
     control<QRadioButton>(m_page.get(), QStringLiteral("Optiontyyw"))->click();
     control<QRadioButton>(m_page.get(), QStringLiteral("Optionqyyw"))->click();
     QVERIFY(off(6)->isChecked());
+}
+
+void TestQuestionColumns::commandBox_wheelRunsNothing()
+{
+    QComboBox *box = commands(8);
+    const QPoint centre = box->rect().center();
+    for (int step : {-120, 120, -120}) {
+        QWheelEvent wheel(centre, box->mapToGlobal(centre), QPoint(), QPoint(0, step), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+    }
+    QCOMPARE(box->currentText(), QStringLiteral("删除"));
+    QCOMPARE(list(8)->count(), 21);
 }
 
 void TestQuestionColumns::questionWordColumn_reenables()
