@@ -2,6 +2,8 @@
 
 #include <QRadioButton>
 
+class QStyleOptionButton;
+
 // An option button drawn as a push button that stays pressed while it is selected.
 // It stays a QRadioButton, so exclusivity within its parent works as for any option.
 class PushOption : public QRadioButton
@@ -19,5 +21,5 @@ protected:
     bool hitButton(const QPoint &pos) const override;
 
 private:
-    void initButtonOption(class QStyleOptionButton *option) const;
+    void initButtonOption(QStyleOptionButton *option) const;
 };

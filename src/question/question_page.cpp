@@ -50,8 +50,10 @@ QuestionPage::QuestionPage(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("QuestionPage"));
     // Eleven columns side by side must stay readable in the window's first size.
     QFont compact = font();
-    compact.setPointSizeF(qMin(compact.pointSizeF(), 9.0));
-    setFont(compact);
+    if (compact.pointSizeF() <= 0 || compact.pointSizeF() > 9.0) {
+        compact.setPointSizeF(9.0);
+        setFont(compact);
+    }
 
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(4);
@@ -225,7 +227,6 @@ QWidget *QuestionPage::buildAutomaticFrame()
 QWidget *QuestionPage::buildResultFrame()
 {
     auto *frame = new QGroupBox(QStringLiteral("提示问题栏"), this);
-    frame->setObjectName(QStringLiteral("Frame25"));
 
     m_results = new SimpleCombo(frame);
     m_results->setObjectName(QStringLiteral("Combo1wy"));
@@ -314,7 +315,7 @@ void QuestionPage::drawWords()
 void QuestionPage::pushQuestion()
 {
     QStringList inputs;
-    for (const QuestionColumn *column : m_columns)
+    for (const QuestionColumn *column : std::as_const(m_columns))
         inputs.append(column->input()->text());
     ResultList::pushNewest(m_results,
                            QuestionComposer::joinQuestion(m_questionWord->input()->text(), inputs));
