@@ -1,6 +1,4 @@
 #include "question/question_composer.h"
-#include "question/question_defaults.h"
-#include "question/question_patterns.h"
 
 #include <QtTest>
 
@@ -20,8 +18,6 @@ private slots:
     void automaticStep_ignoresMode();
     void joinQuestion_data();
     void joinQuestion();
-    void defaults_countsAndOrder();
-    void patterns_fixedTextsAreExact();
 };
 
 void TestQuestionComposer::listsHoldWords_data()
@@ -118,37 +114,6 @@ void TestQuestionComposer::joinQuestion()
     QFETCH(QStringList, inputs);
     QFETCH(QString, expected);
     QCOMPARE(QuestionComposer::joinQuestion(questionWord, inputs), expected);
-}
-
-void TestQuestionComposer::defaults_countsAndOrder()
-{
-    const QList<int> counts{36, 10, 13, 13, 17, 71, 36, 15, 21, 1};
-    for (int i = 0; i < QuestionDefaults::WordColumnCount; ++i)
-        QCOMPARE(QuestionDefaults::wordColumn(i).words.size(), counts.at(i));
-    QCOMPARE(QuestionDefaults::questionWordColumn().words.size(), 10);
-    QCOMPARE(QuestionDefaults::questionWordColumn().words, QuestionDefaults::wordColumn(1).words);
-    QCOMPARE(QuestionDefaults::wordColumn(0).words, QuestionDefaults::wordColumn(6).words);
-    QCOMPARE(QuestionDefaults::wordColumn(0).words.at(19), QStringLiteral("煤"));
-    QCOMPARE(QuestionDefaults::wordColumn(5).words.first(), QStringLiteral("包装机"));
-    QCOMPARE(QuestionDefaults::wordColumn(5).words.last(), QStringLiteral("钻"));
-    QCOMPARE(QuestionDefaults::wordColumn(8).words.last(), QStringLiteral("改变原理"));
-    QCOMPARE(QuestionDefaults::commands(),
-             (QStringList{QStringLiteral("存词"), QStringLiteral("调用"), QStringLiteral("删除"),
-                          QStringLiteral("清空"), QStringLiteral("添加"), QStringLiteral("随机"),
-                          QStringLiteral("擦除")}));
-}
-
-void TestQuestionComposer::patterns_fixedTextsAreExact()
-{
-    const QList<QuestionPattern> &patterns = QuestionPatterns::all();
-    QCOMPARE(patterns.size(), 8);
-    QCOMPARE(patterns.at(1).fixedTexts.first().second, QStringLiteral("\uFF08  地\uFF09"));
-    QCOMPARE(patterns.at(3).fixedTexts.first().second, QStringLiteral("\uFF08在  时\uFF09"));
-    QCOMPARE(patterns.at(4).entry, QStringLiteral("5、(怎样)(改变){材料名词栏}(名词属性栏}"));
-    QCOMPARE(patterns.at(4).enabledColumns, (QList<int>{6, 7}));
-    QCOMPARE(patterns.at(5).fixedTexts.last(), qMakePair(7, QStringLiteral("水分")));
-    for (int p = 0; p < patterns.size(); ++p)
-        QVERIFY(patterns.at(p).entry.startsWith(QStringLiteral("%1、").arg(p + 1)));
 }
 
 QTEST_GUILESS_MAIN(TestQuestionComposer)
