@@ -16,9 +16,8 @@ LinkLabel *addLink(const LinkTarget &link, QWidget *frame)
     auto *label = new LinkLabel(link.label, link.caption, frame);
     label->setToolTip(link.target == LinkTargets::localHelp() ? QStringLiteral("Quorvane 使用说明")
                                                               : link.target);
-    QObject::connect(label, &LinkLabel::activated, label, [label, link] {
-        OpenLinkInBrowser(label, link.target, link.captionAfter);
-    });
+    QObject::connect(label, &LinkLabel::activated, label,
+                     [label, link] { OpenLinkInBrowser(label, link.target, link.captionAfter); });
     return label;
 }
 

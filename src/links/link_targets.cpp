@@ -29,8 +29,8 @@ QString helpSection(const QString &name)
 
 QList<LinkTarget> patentLinks()
 {
-    const QString patentQuery = QString::fromLatin1(
-        QUrl::toPercentEncoding(QStringLiteral("专利检索 发明专利 数据库")));
+    const QString patentQuery =
+        QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("专利检索 发明专利 数据库")));
     return {
         designed(QStringLiteral("Label5"), QStringLiteral("中国专利检索系统"),
                  QStringLiteral("中国专利检索系统"),
