@@ -12,6 +12,7 @@
 #include "idea/idea_styles.h"
 #include "results/result_list.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,6 +30,10 @@ QPushButton *makeButton(const QString &name, const QString &caption, const QStri
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setToolTip(toolTip);
+    // Narrower than the style's default, so the hints get the width.
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(caption) + 14);
+    button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    button->setMaximumWidth(button->minimumWidth());
     return button;
 }
 } // namespace
@@ -53,14 +59,12 @@ IdeaPage::IdeaPage(QWidget *parent) : QWidget(parent)
         this);
     label37->setObjectName(QStringLiteral("Label37"));
     label37->setWordWrap(true);
-    label37->setMinimumWidth(label37->fontMetrics().horizontalAdvance(QStringLiteral("在")) * 9);
 
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(4);
-    bottom->addWidget(label37, 2);
     bottom->addWidget(buildComposer());
     bottom->addWidget(buildAutomatic());
-    bottom->addWidget(buildResults(), 3);
+    bottom->addWidget(buildResults(), 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -68,6 +72,7 @@ IdeaPage::IdeaPage(QWidget *parent) : QWidget(parent)
     layout->addWidget(buildStyles());
     layout->addLayout(columns, 1);
     layout->addLayout(bottom);
+    layout->addWidget(label37);
 
     // The laid-out connecting words match no style; make them agree with "试探型".
     applyStyle(IdeaStyles::Tentative);
@@ -162,7 +167,9 @@ QWidget *IdeaPage::buildResults()
     m_results->setMinimumWidth(160);
     // The word lists above get the height; this list shows a few hints and scrolls.
     m_results->listWidget()->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    m_results->listWidget()->setMinimumHeight(m_results->fontMetrics().height() * 3);
+    const int rowHeight = m_results->fontMetrics().lineSpacing() + 4;
+    m_results->listWidget()->setMinimumHeight(rowHeight * 3 +
+                                              style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
 
     QPushButton *add = makeButton(QStringLiteral("Command38"), QStringLiteral("添加"),
                                   QStringLiteral("把文本框中的内容添加到列表框中"), frame);
@@ -177,13 +184,13 @@ QWidget *IdeaPage::buildResults()
     connect(clear, &QPushButton::clicked, this, [this] { ResultList::clearAll(m_results); });
     connect(transfer, &QPushButton::clicked, this, &IdeaPage::Command6_Click);
 
-    auto *buttons = new QVBoxLayout;
+    auto *buttons = new QGridLayout;
     buttons->setSpacing(2);
-    buttons->addWidget(add);
-    buttons->addWidget(remove);
-    buttons->addWidget(clear);
-    buttons->addWidget(transfer);
-    buttons->addStretch(1);
+    buttons->addWidget(add, 0, 0);
+    buttons->addWidget(remove, 0, 1);
+    buttons->addWidget(clear, 1, 0);
+    buttons->addWidget(transfer, 1, 1);
+    buttons->setRowStretch(2, 1);
 
     auto *layout = new QHBoxLayout(frame);
     layout->setContentsMargins(4, 2, 4, 2);
