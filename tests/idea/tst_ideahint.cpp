@@ -1,5 +1,4 @@
 #include "idea/idea_hint.h"
-#include "idea/idea_styles.h"
 
 #include <QtTest>
 
@@ -12,8 +11,6 @@ class TestIdeaHint : public QObject
 private slots:
     void join_data();
     void join();
-    void stylesWithExampleWords_data();
-    void stylesWithExampleWords();
 };
 
 void TestIdeaHint::join_data()
@@ -56,38 +53,6 @@ void TestIdeaHint::join()
     QFETCH(bool, randomMode);
     QFETCH(QString, hint);
     QCOMPARE(IdeaHint::join(pieces, randomMode), hint);
-}
-
-void TestIdeaHint::stylesWithExampleWords_data()
-{
-    QTest::addColumn<int>("style");
-    QTest::addColumn<QString>("hint");
-    QTest::newRow("简洁型") << int(IdeaStyles::Concise)
-                            << QStringLiteral("割草机:部件换位,扇原理,充电,便携,餐馆");
-    QTest::newRow("试探型") << int(IdeaStyles::Tentative)
-                            << QStringLiteral(
-                                   "研究割草机:可否部件换位,能否引入扇的原理,快速充电如何,"
-                                   "需要便携吗,能用在餐馆环境吗");
-    QTest::newRow("强制型") << int(IdeaStyles::Forceful)
-                            << QStringLiteral("关于割草机:部件换位,引进扇的原理,对其充电,"
-                                              "设计便携结构,用于餐馆环境");
-    QTest::newRow("建议型") << int(IdeaStyles::Suggestive)
-                            << QStringLiteral("对于割草机:试试部件换位,请参考扇的特征,"
-                                              "考虑充电的效果,建议有便携结构,试试用于餐馆环境");
-}
-
-void TestIdeaHint::stylesWithExampleWords()
-{
-    QFETCH(int, style);
-    QFETCH(QString, hint);
-    const QStringList words = {QStringLiteral("割草机"), QStringLiteral("部件换位"),
-                               QStringLiteral("扇"),     QStringLiteral("充电"),
-                               QStringLiteral("便携"),   QStringLiteral("餐馆")};
-    const QList<IdeaStyles::Connectors> preset = IdeaStyles::preset(IdeaStyles::Style(style));
-    QList<Piece> pieces;
-    for (int i = 0; i < words.size(); ++i)
-        pieces.append({preset.at(i).lead, words.at(i), preset.at(i).trail});
-    QCOMPARE(IdeaHint::join(pieces, true), hint);
 }
 
 QTEST_GUILESS_MAIN(TestIdeaHint)
