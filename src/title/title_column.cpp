@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -150,4 +151,5 @@ void TitleColumn::loadLibrary()
     if (!m_column->isEnabled())
         return;
     WordLibrary::loadList(m_list, WordLibrary::titleFileName(m_index), this);
+    m_list->listWidget()->scrollToTop();
 }

@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -222,4 +223,7 @@ void TitlePage::shiftColumns(int left)
     TitleColumn *b = m_columns.at(left + 1);
     ColumnShift::exchangeLists(a->list(), b->list());
     ColumnShift::exchangeTexts(a->caption(), b->caption());
+    // refilled lists would otherwise keep the old scroll position
+    a->list()->listWidget()->scrollToTop();
+    b->list()->listWidget()->scrollToTop();
 }
