@@ -33,7 +33,6 @@ private slots:
     void readiness();
     void columnsToDraw_data();
     void columnsToDraw();
-    void defaults_matchTheStoredLists();
     void defaults_sortedColumnsAreInSortOrder();
 };
 
@@ -116,38 +115,6 @@ void TestTitleComposer::columnsToDraw()
     QFETCH(QList<ColumnState>, columns);
     QFETCH(QList<int>, drawn);
     QCOMPARE(TitleComposer::columnsToDraw(columns), drawn);
-}
-
-void TestTitleComposer::defaults_matchTheStoredLists()
-{
-    const QList<TitleColumnDefault> columns = TitleDefaults::columns();
-    QCOMPARE(columns.size(), TitleDefaults::ColumnCount);
-    const QStringList captions{QStringLiteral("动作单词栏"), QStringLiteral("原理单词栏"),
-                               QStringLiteral("性能用途栏"), QStringLiteral("自定义栏"),
-                               QStringLiteral("物件单词栏"), QStringLiteral("物品单词栏"),
-                               QStringLiteral("部件单词栏")};
-    const QList<int> counts{30, 36, 20, 1, 76, 72, 20};
-    const QList<bool> enabled{false, true, true, false, false, true, false};
-    const QList<bool> sorted{true, true, false, false, true, true, true};
-    for (int i = 0; i < columns.size(); ++i) {
-        QCOMPARE(columns.at(i).caption, captions.at(i));
-        QCOMPARE(columns.at(i).words.size(), counts.at(i));
-        QCOMPARE(columns.at(i).enabled, enabled.at(i));
-        QCOMPARE(columns.at(i).sorted, sorted.at(i));
-    }
-    // first and last words and the duplicates of the stored lists
-    QCOMPARE(columns.at(0).words.first(), QStringLiteral("(充电)"));
-    QCOMPARE(columns.at(0).words.last(), QStringLiteral("(支轮)"));
-    QCOMPARE(columns.at(1).words.count(QStringLiteral("旋转式")), 2);
-    QCOMPARE(
-        columns.at(2).words.mid(12, 8),
-        (QStringList{QStringLiteral("家用"), QStringLiteral("林用"), QStringLiteral("农用"),
-                     QStringLiteral("厨用"), QStringLiteral("铁路用"), QStringLiteral("办公用"),
-                     QStringLiteral("矿用"), QStringLiteral("渔用")}));
-    QCOMPARE(columns.at(3).words, QStringList{QStringLiteral("至少添1个词")});
-    QCOMPARE(columns.at(4).words.count(QStringLiteral("切割(机)")), 2);
-    QCOMPARE(columns.at(5).words.at(56), QStringLiteral("涡轮"));
-    QCOMPARE(columns.at(6).words.last(), QStringLiteral("(的主动轴)"));
 }
 
 void TestTitleComposer::defaults_sortedColumnsAreInSortOrder()
