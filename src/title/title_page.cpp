@@ -12,7 +12,6 @@
 #include "title/title_composer.h"
 #include "title/title_defaults.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,14 +57,24 @@ TitlePage::TitlePage(QWidget *parent) : QWidget(parent)
         columnsRow->addWidget(column, 1);
     }
 
-    auto *framesRow = new QHBoxLayout;
     auto *modes = new QVBoxLayout;
     modes->setSpacing(2);
     modes->addWidget(buildGenerator());
     modes->addWidget(buildAutomatic());
+
+    auto *lament = namedButton(QStringLiteral("Command1"),
+                               QStringLiteral("电脑vs人脑 and 淘金vs买金：关于垃圾题目的感叹"),
+                               QString(), this);
+    connect(lament, &QPushButton::clicked, this, [this] { LamentBox::show(this); });
+    auto *aside = new QVBoxLayout;
+    aside->setSpacing(4);
+    aside->addWidget(LinkFrames::createSupportLinks(this), 1);
+    aside->addWidget(lament);
+
+    auto *framesRow = new QHBoxLayout;
     framesRow->addLayout(modes);
     framesRow->addWidget(buildResults(), 1);
-    framesRow->addWidget(LinkFrames::createSupportLinks(this));
+    framesRow->addLayout(aside);
 
     auto *label =
         new QLabel(QStringLiteral("在这里，软件向您提示一些不太成熟的发明题目名称，您的挑选或联想很"
@@ -73,20 +82,13 @@ TitlePage::TitlePage(QWidget *parent) : QWidget(parent)
                    this);
     label->setObjectName(QStringLiteral("Label36"));
     label->setWordWrap(true);
-    auto *lament = namedButton(QStringLiteral("Command1"),
-                               QStringLiteral("电脑vs人脑 and 淘金vs买金：关于垃圾题目的感叹"),
-                               QString(), this);
-    connect(lament, &QPushButton::clicked, this, [this] { LamentBox::show(this); });
-    auto *textRow = new QHBoxLayout;
-    textRow->addWidget(label, 1);
-    textRow->addWidget(lament, 0, Qt::AlignVCenter);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     layout->addLayout(columnsRow, 1);
     layout->addLayout(framesRow);
-    layout->addLayout(textRow);
+    layout->addWidget(label);
 }
 
 QWidget *TitlePage::buildGenerator()
@@ -159,17 +161,16 @@ QWidget *TitlePage::buildResults()
         emit transferRequested(QStringLiteral("      题目名称：《"), m_results->text());
     });
 
-    auto *buttons = new QGridLayout;
+    auto *buttons = new QHBoxLayout;
     buttons->setSpacing(2);
-    const QList<QPushButton *> ordered{add, remove, clear, transfer};
-    for (int i = 0; i < ordered.size(); ++i) {
-        QPushButton *button = ordered.at(i);
+    for (QPushButton *button : {add, remove, clear, transfer}) {
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
         button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-        buttons->addWidget(button, i / 2, i % 2);
+        buttons->addWidget(button);
     }
-    buttons->setRowStretch(2, 1);
-    auto *layout = new QHBoxLayout(frame);
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(2);
     layout->addWidget(m_results, 1);
     layout->addLayout(buttons);
     return frame;
