@@ -7,8 +7,8 @@
 #include "idea/idea_column.h"
 #include "idea/idea_defaults.h"
 #include "idea/idea_hint.h"
-#include "idea/idea_push_option.h"
-#include "idea/idea_repeat_button.h"
+#include "columns/push_option.h"
+#include "columns/enter_key_button.h"
 #include "idea/idea_styles.h"
 #include "results/result_list.h"
 
@@ -114,7 +114,7 @@ QWidget *IdeaPage::buildComposer()
 {
     auto *frame = new QGroupBox(QStringLiteral("手动提示"), this);
     frame->setObjectName(QStringLiteral("Frame22"));
-    auto *command2 = new IdeaRepeatButton(QStringLiteral("提示"), frame);
+    auto *command2 = new EnterKeyButton(QStringLiteral("提示"), frame);
     command2->setObjectName(QStringLiteral("Command2"));
     m_combine = new QRadioButton(QStringLiteral("组词"), frame);
     m_combine->setObjectName(QStringLiteral("Option15"));
@@ -139,9 +139,9 @@ QWidget *IdeaPage::buildAutomatic()
 {
     auto *frame = new QGroupBox(QStringLiteral("自动提示"), this);
     frame->setObjectName(QStringLiteral("Frame19"));
-    m_start = new IdeaPushOption(QStringLiteral("开始"), frame);
+    m_start = new PushOption(QStringLiteral("开始"), frame);
     m_start->setObjectName(QStringLiteral("Option12"));
-    m_stop = new IdeaPushOption(QStringLiteral("停止"), frame);
+    m_stop = new PushOption(QStringLiteral("停止"), frame);
     m_stop->setObjectName(QStringLiteral("Option11"));
     m_stop->setChecked(true);
 

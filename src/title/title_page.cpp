@@ -6,8 +6,8 @@
 #include "columns/word_column.h"
 #include "links/link_frames.h"
 #include "results/result_list.h"
-#include "title/enter_click_button.h"
-#include "title/push_like_option.h"
+#include "columns/enter_key_button.h"
+#include "columns/push_option.h"
 #include "title/title_column.h"
 #include "title/title_composer.h"
 #include "title/title_defaults.h"
@@ -95,7 +95,7 @@ QWidget *TitlePage::buildGenerator()
 {
     auto *frame = new QGroupBox(QStringLiteral("手动生成"), this);
     frame->setObjectName(QStringLiteral("Frame7"));
-    auto *generate = new EnterClickButton(QStringLiteral("生成"), frame);
+    auto *generate = new EnterKeyButton(QStringLiteral("生成"), frame);
     generate->setObjectName(QStringLiteral("Commandsc0"));
     generate->setToolTip(QStringLiteral("单击一下获得焦点再连续回车可控制速度"));
     connect(generate, &QPushButton::clicked, this, &TitlePage::Commandsc0_Click);
@@ -122,9 +122,9 @@ QWidget *TitlePage::buildAutomatic()
 {
     auto *frame = new QGroupBox(QStringLiteral("自动生成"), this);
     frame->setObjectName(QStringLiteral("Frame8"));
-    m_start = new PushLikeOption(QStringLiteral("开始"), frame);
+    m_start = new PushOption(QStringLiteral("开始"), frame);
     m_start->setObjectName(QStringLiteral("Optionks0"));
-    m_stop = new PushLikeOption(QStringLiteral("停止"), frame);
+    m_stop = new PushOption(QStringLiteral("停止"), frame);
     m_stop->setObjectName(QStringLiteral("Optiontz0"));
     m_stop->setChecked(true);
 

@@ -1,4 +1,4 @@
-#include "question/push_option.h"
+#include "columns/push_option.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,12 +1,12 @@
-#include "idea/idea_repeat_button.h"
+#include "columns/enter_key_button.h"
 
 #include <QKeyEvent>
 
-void IdeaRepeatButton::keyPressEvent(QKeyEvent *event)
+void EnterKeyButton::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
         event->accept();
+        click();
         return;
     }
     QPushButton::keyPressEvent(event);
