@@ -69,7 +69,6 @@ TitlePage::TitlePage(QWidget *parent) : QWidget(parent)
     auto *aside = new QVBoxLayout;
     aside->setSpacing(4);
     aside->addWidget(LinkFrames::createSupportLinks(this), 1);
-    aside->addWidget(lament);
 
     auto *framesRow = new QHBoxLayout;
     framesRow->addLayout(modes);
@@ -88,7 +87,11 @@ TitlePage::TitlePage(QWidget *parent) : QWidget(parent)
     layout->setSpacing(4);
     layout->addLayout(columnsRow, 1);
     layout->addLayout(framesRow);
-    layout->addWidget(label);
+    // The lament's long caption needs a row of its own width; the label wraps beside it.
+    auto *bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(label, 1);
+    bottomRow->addWidget(lament);
+    layout->addLayout(bottomRow);
 }
 
 QWidget *TitlePage::buildGenerator()
