@@ -1,14 +1,15 @@
 #include "idea/idea_page.h"
 
+#include "columns/automatic_frame.h"
 #include "columns/column_shift.h"
+#include "columns/enter_key_button.h"
+#include "columns/push_option.h"
 #include "columns/simple_combo.h"
 #include "columns/word_column.h"
 #include "idea/connecting_word_box.h"
 #include "idea/idea_column.h"
 #include "idea/idea_defaults.h"
 #include "idea/idea_hint.h"
-#include "columns/push_option.h"
-#include "columns/enter_key_button.h"
 #include "idea/idea_styles.h"
 #include "results/result_list.h"
 
@@ -137,20 +138,12 @@ QWidget *IdeaPage::buildComposer()
 
 QWidget *IdeaPage::buildAutomatic()
 {
-    auto *frame = new QGroupBox(QStringLiteral("自动提示"), this);
-    frame->setObjectName(QStringLiteral("Frame19"));
-    m_start = new PushOption(QStringLiteral("开始"), frame);
-    m_start->setObjectName(QStringLiteral("Option12"));
-    m_stop = new PushOption(QStringLiteral("停止"), frame);
-    m_stop->setObjectName(QStringLiteral("Option11"));
-    m_stop->setChecked(true);
-
-    auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(4, 2, 4, 2);
-    layout->setSpacing(2);
-    layout->addWidget(m_start);
-    layout->addWidget(m_stop);
-    layout->addStretch(1);
+    auto *frame = new AutomaticFrame(
+        QStringLiteral("自动提示"),
+        {QStringLiteral("Frame19"), QStringLiteral("Option12"), QStringLiteral("Option11")},
+        Qt::Vertical, this);
+    m_start = frame->startOption();
+    m_stop = frame->stopOption();
     return frame;
 }
 

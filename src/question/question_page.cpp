@@ -1,10 +1,11 @@
 #include "question/question_page.h"
 
+#include "columns/automatic_frame.h"
 #include "columns/column_shift.h"
-#include "columns/simple_combo.h"
-#include "columns/word_column.h"
 #include "columns/enter_key_button.h"
 #include "columns/push_option.h"
+#include "columns/simple_combo.h"
+#include "columns/word_column.h"
 #include "question/question_column.h"
 #include "question/question_composer.h"
 #include "question/question_defaults.h"
@@ -208,19 +209,12 @@ QWidget *QuestionPage::buildManualFrame()
 
 QWidget *QuestionPage::buildAutomaticFrame()
 {
-    auto *frame = new QGroupBox(QStringLiteral("自动提问"), this);
-    frame->setObjectName(QStringLiteral("Frame26"));
-    m_start = new PushOption(QStringLiteral("开始"), frame);
-    m_start->setObjectName(QStringLiteral("Option1ks"));
-    m_stop = new PushOption(QStringLiteral("停止"), frame);
-    m_stop->setObjectName(QStringLiteral("Option1tz"));
-    m_stop->setChecked(true);
-
-    auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(4, 2, 4, 4);
-    layout->setSpacing(4);
-    layout->addWidget(m_start);
-    layout->addWidget(m_stop);
+    auto *frame = new AutomaticFrame(
+        QStringLiteral("自动提问"),
+        {QStringLiteral("Frame26"), QStringLiteral("Option1ks"), QStringLiteral("Option1tz")},
+        Qt::Vertical, this);
+    m_start = frame->startOption();
+    m_stop = frame->stopOption();
     return frame;
 }
 

@@ -1,13 +1,14 @@
 #include "title/title_page.h"
 
 #include "app/lament_box.h"
+#include "columns/automatic_frame.h"
 #include "columns/column_shift.h"
+#include "columns/enter_key_button.h"
+#include "columns/push_option.h"
 #include "columns/simple_combo.h"
 #include "columns/word_column.h"
 #include "links/link_frames.h"
 #include "results/result_list.h"
-#include "columns/enter_key_button.h"
-#include "columns/push_option.h"
 #include "title/title_column.h"
 #include "title/title_composer.h"
 #include "title/title_defaults.h"
@@ -123,18 +124,12 @@ QWidget *TitlePage::buildGenerator()
 
 QWidget *TitlePage::buildAutomatic()
 {
-    auto *frame = new QGroupBox(QStringLiteral("自动生成"), this);
-    frame->setObjectName(QStringLiteral("Frame8"));
-    m_start = new PushOption(QStringLiteral("开始"), frame);
-    m_start->setObjectName(QStringLiteral("Optionks0"));
-    m_stop = new PushOption(QStringLiteral("停止"), frame);
-    m_stop->setObjectName(QStringLiteral("Optiontz0"));
-    m_stop->setChecked(true);
-
-    auto *layout = new QHBoxLayout(frame);
-    layout->setContentsMargins(6, 2, 6, 4);
-    layout->addWidget(m_start);
-    layout->addWidget(m_stop);
+    auto *frame = new AutomaticFrame(
+        QStringLiteral("自动生成"),
+        {QStringLiteral("Frame8"), QStringLiteral("Optionks0"), QStringLiteral("Optiontz0")},
+        Qt::Horizontal, this);
+    m_start = frame->startOption();
+    m_stop = frame->stopOption();
     return frame;
 }
 
