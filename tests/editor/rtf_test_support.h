@@ -78,7 +78,7 @@ inline QString alignmentName(Qt::Alignment alignment)
     return QStringLiteral("left");
 }
 
-inline QString formatName(const QTextCharFormat &format, const QTextDocument &doc)
+inline QString formatName(const QTextCharFormat &format, const QTextDocument &doc, bool withFamily)
 {
     QStringList parts;
     if (format.fontWeight() >= QFont::DemiBold)
@@ -88,7 +88,8 @@ inline QString formatName(const QTextCharFormat &format, const QTextDocument &do
     if (format.fontUnderline())
         parts << QStringLiteral("u");
     const QStringList families = format.fontFamilies().toStringList();
-    parts << (families.isEmpty() ? doc.defaultFont().family() : families.first());
+    if (withFamily)
+        parts << (families.isEmpty() ? doc.defaultFont().family() : families.first());
     const qreal size = format.hasProperty(QTextFormat::FontPointSize)
                            ? format.fontPointSize()
                            : doc.defaultFont().pointSizeF();
@@ -105,12 +106,7 @@ inline QString describe(const QTextDocument &doc, bool withFamily = true)
         QString lastFormat;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            QString name = formatName(fragment.charFormat(), doc);
-            if (!withFamily) {
-                QStringList parts = name.split(u' ');
-                parts.removeAt(parts.size() - 2);
-                name = parts.join(u' ');
-            }
+            const QString name = formatName(fragment.charFormat(), doc, withFamily);
             if (name != lastFormat)
                 line += QStringLiteral("|[") + name + QStringLiteral("]");
             lastFormat = name;

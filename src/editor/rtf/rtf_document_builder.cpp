@@ -14,7 +14,7 @@ bool isUnwanted(char16_t c)
 {
     if (c < 0x20)
         return c != u'\t';
-    return c == 0x2029 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC || c == 0xFEFF;
+    return c == 0x7F || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC || c == 0xFEFF;
 }
 
 bool isEastAsian(char16_t c)

@@ -613,7 +613,7 @@ void RtfParser::textWord(int word, const RtfToken &token)
         break;
     case Afs:
         if (s.target == Target::EastAsian && token.hasParam && token.param > 0)
-            s.eastAsian.halfPoints = qMin(token.param, 3276);
+            s.eastAsian.halfPoints = qBound(2, token.param, 3276);
         break;
     case Ab:
         if (s.target == Target::EastAsian)
@@ -651,7 +651,7 @@ void RtfParser::textWord(int word, const RtfToken &token)
         s.chr.vertical = RtfCharProps::Normal;
         break;
     case Fs:
-        s.chr.halfPoints = (token.hasParam && token.param > 0) ? qMin(token.param, 3276) : 24;
+        s.chr.halfPoints = (token.hasParam && token.param > 0) ? qBound(2, token.param, 3276) : 24;
         break;
     case Pard:
         s.alignment = Qt::AlignLeft;
