@@ -191,7 +191,7 @@ void TstRtfReader::formats_data()
     QTest::newRow("east asian font and size from dbch")
         << QByteArray("{\\rtf1" + fonts + "{\\f1\\fs20\\dbch\\af0\\afs32\\ab 中 x}}")
                .replace("中", "\\u20013?")
-        << s("left|[b 宋体 16]中|[Arial 10] x");
+        << s("left|[b 宋体 16]中 |[Arial 10]x");
     QTest::newRow("size limits") << QByteArray("{\\rtf1" + fonts + "\\f1\\fs1 a\\fs99999 b\\fs0 c}")
                                  << s("left|[Arial 1]a|[Arial 1638]b|[Arial 12]c");
 }

@@ -24,6 +24,14 @@ bool isEastAsian(char16_t c)
            (c >= 0xFE30 && c < 0xFE50) || (c >= 0xFF00 && c < 0xFFF0);
 }
 
+// Spaces, digits and punctuation belong to no script; they join the text around them, as
+// word processors decide which of a run's two formats such a character takes.
+bool isWeak(char16_t c)
+{
+    const QChar::Script script = QChar::script(char32_t(c));
+    return script == QChar::Script_Common || script == QChar::Script_Inherited;
+}
+
 } // namespace
 
 RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument *doc, const RtfFontTable &fonts,
@@ -43,6 +51,7 @@ void RtfDocumentBuilder::openParagraph(const RtfRunProps &props)
     if (m_paragraphPending) {
         m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
         m_paragraphPending = false;
+        m_lastScript = Script::None;
     }
     m_blockHasText = true;
     if (m_pendingCells > 0) {
@@ -103,11 +112,23 @@ void RtfDocumentBuilder::appendClassified(QStringView text, const RtfRunProps &p
     }
     qsizetype start = 0;
     while (start < text.size()) {
-        const bool eastAsian = isEastAsian(text[start].unicode());
-        qsizetype end = start + 1;
-        while (end < text.size() && isEastAsian(text[end].unicode()) == eastAsian)
-            ++end;
-        appendRun(text.mid(start, end - start), eastAsian ? props.eastAsian : props.western);
+        const qsizetype end = start + 1;
+        const char16_t c = text[start].unicode();
+        if (isEastAsian(c)) {
+            m_lastScript = Script::EastAsian;
+        } else if (!isWeak(c)) {
+            m_lastScript = Script::Western;
+        } else if (m_lastScript == Script::None) {
+            for (qsizetype i = end; i < text.size(); ++i) {
+                const char16_t next = text[i].unicode();
+                if (isEastAsian(next) || !isWeak(next)) {
+                    m_lastScript = isEastAsian(next) ? Script::EastAsian : Script::Western;
+                    break;
+                }
+            }
+        }
+        appendRun(text.mid(start, end - start),
+                  m_lastScript == Script::EastAsian ? props.eastAsian : props.western);
         start = end;
     }
 }
@@ -195,6 +216,7 @@ void RtfDocumentBuilder::paragraphBreak(Qt::Alignment alignment, const RtfCharPr
     if (m_paragraphPending) {
         m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
         m_blockHasText = false;
+        m_lastScript = Script::None;
     }
     closeParagraph(alignment, mark);
     m_paragraphPending = true;

@@ -50,6 +50,14 @@ private:
     char16_t m_highSurrogate = 0;
     RtfRunProps m_highSurrogateProps;
 
+    enum class Script : unsigned char
+    {
+        None,
+        Western,
+        EastAsian
+    };
+    Script m_lastScript = Script::None;
+
     bool m_paragraphPending = false; // the last \par ended a paragraph; the next one isn't open
     bool m_blockHasText = false;
     int m_pendingCells = 0;
