@@ -6,6 +6,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <charconv>
+#include <string>
 #include <vector>
 
 namespace {
@@ -107,7 +109,7 @@ private:
     QByteArray fontTable() const;
 
     const QTextDocument &m_doc;
-    QByteArray m_out;
+    std::string m_out; // the body; grows by single characters, which std::string does cheaply
     std::vector<Font> m_fonts;
     QHash<QString, int> m_fontIndex;
     Style m_current;
@@ -118,26 +120,28 @@ private:
 
 void RtfWriter::word(const char *name)
 {
-    m_out.append('\\');
-    m_out.append(name);
+    m_out += '\\';
+    m_out += name;
     m_needDelimiter = true;
 }
 
 void RtfWriter::word(const char *name, int value)
 {
-    m_out.append('\\');
-    m_out.append(name);
-    m_out.append(QByteArray::number(value));
+    m_out += '\\';
+    m_out += name;
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    m_out.append(digits, size_t(result.ptr - digits));
     m_needDelimiter = true;
 }
 
 void RtfWriter::literal(char c)
 {
     if (m_needDelimiter) {
-        m_out.append(' ');
+        m_out += ' ';
         m_needDelimiter = false;
     }
-    m_out.append(c);
+    m_out += c;
 }
 
 void RtfWriter::writeHexByte(unsigned char byte)
@@ -215,7 +219,7 @@ void RtfWriter::writeNonAscii(char16_t unit)
     }
     word("u", signedUnit);
     if (code == 0) {
-        m_out.append('?'); // ends the control word by itself
+        m_out += '?'; // ends the control word by itself
         m_needDelimiter = false;
     } else if (code < 0x100) {
         writeHexByte(static_cast<unsigned char>(code));
@@ -232,8 +236,8 @@ void RtfWriter::writeText(QStringView text)
         const char16_t c = text[i].unicode();
         if (c >= 0x20 && c < 0x7F) {
             if (c == u'\\' || c == u'{' || c == u'}') {
-                m_out.append('\\');
-                m_out.append(char(c));
+                m_out += '\\';
+                m_out += char(c);
                 m_needDelimiter = false;
             } else {
                 literal(char(c));
@@ -295,7 +299,7 @@ void RtfWriter::writeBlock(const QTextBlock &block)
     if (empty)
         switchTo(styleOf(block.charFormat())); // the paragraph mark carries an empty line's format
     word("par");
-    m_out.append("\r\n");
+    m_out += "\r\n";
     m_needDelimiter = false;
 }
 
@@ -340,7 +344,7 @@ QByteArray RtfWriter::run()
     fontIndex(defaultFont.family());
     if (defaultFont.pointSizeF() > 0)
         m_defaultHalfPoints = qBound(2, qRound(defaultFont.pointSizeF() * 2), 3276);
-    m_out.reserve(m_doc.characterCount() * 8 + 256);
+    m_out.reserve(size_t(m_doc.characterCount()) * 14 + 256);
     for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next())
         writeBlock(block);
 
@@ -348,7 +352,7 @@ QByteArray RtfWriter::run()
     rtf.append(fontTable());
     rtf.append("\r\n{\\*\\generator Quorvane;}\\paperw11906\\paperh16838\\margl1800\\margr1800"
                "\\margt1440\\margb1440\\viewkind4\\uc1\r\n");
-    rtf.append(m_out);
+    rtf.append(m_out.data(), qsizetype(m_out.size()));
     rtf.append("}\r\n");
     return rtf;
 }
