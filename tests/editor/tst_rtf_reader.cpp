@@ -94,6 +94,10 @@ void TstRtfReader::text_data()
                       "Mincho;}}\\f0\\'e9\\f1\\'d6\\'d0\\f2\\'c1\\'63\\f3\\'95\\'5c\\'8e\\'a6}")
         << s("é中繁表示");
     QTest::newRow("cp1252 default") << QByteArray("{\\rtf1 caf\\'e9 \\'93q\\'94}") << s("café “q”");
+    QTest::newRow("symbol font bytes in a chinese document")
+        << QByteArray("{\\rtf1\\ansicpg936{\\fonttbl{\\f0\\fcharset134 "
+                      "SimSun;}{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}\\f0\\'d6\\'d0}")
+        << s("·\t中");
     QTest::newRow("cyrillic font") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 "
                                                  "Arial;}}\\f0\\'cf\\'f0\\'e8}")
                                    << s("При");

@@ -101,6 +101,9 @@ void TstRtfRobustness::badInput_keepsReadableText_data()
         << QByteArray("{\\rtf1\\ansi\\ansicpg0{\\fonttbl{\\f0\\cpg77777\\fcharset250 F;}}\\f0 "
                       "caf\\'e9}")
         << s("café");
+    QTest::newRow("long weak stretch in an east asian run")
+        << (QByteArray("{\\rtf1\\dbch\\afs30 ") + QByteArray(300000, ' ') + "x}")
+        << QString(300000, u' ') + s("x");
     QTest::newRow("many empty cells")
         << (QByteArray("{\\rtf1 a") + QByteArray("\\cell ").repeated(50000) + "b}")
         << s("a") + QString(50000, u'\t') + s("b");

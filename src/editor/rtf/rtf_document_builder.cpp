@@ -111,6 +111,7 @@ void RtfDocumentBuilder::appendClassified(QStringView text, const RtfRunProps &p
         return;
     }
     qsizetype start = 0;
+    bool lookedAhead = false; // once per piece, so a long weak stretch stays linear
     while (start < text.size()) {
         const qsizetype end = start + 1;
         const char16_t c = text[start].unicode();
@@ -118,7 +119,8 @@ void RtfDocumentBuilder::appendClassified(QStringView text, const RtfRunProps &p
             m_lastScript = Script::EastAsian;
         } else if (!isWeak(c)) {
             m_lastScript = Script::Western;
-        } else if (m_lastScript == Script::None) {
+        } else if (m_lastScript == Script::None && !lookedAhead) {
+            lookedAhead = true;
             for (qsizetype i = end; i < text.size(); ++i) {
                 const char16_t next = text[i].unicode();
                 if (isEastAsian(next) || !isWeak(next)) {
