@@ -123,6 +123,8 @@ void TstRtfReader::text_data()
         << s("text more");
     QTest::newRow("star only at group start")
         << QByteArray("{\\rtf1 {\\fldrslt \\*\\cs13 kept}}") << s("kept");
+    QTest::newRow("starred style word keeps its text")
+        << QByteArray("{\\rtf1 {\\*\\cs13\\ul linked} text}") << s("linked text");
     QTest::newRow("field result without instruction")
         << QByteArray("{\\rtf1 see {\\field{\\*\\fldinst{HYPERLINK \"http://x\"}}{\\fldrslt{\\ul "
                       "link}}} end}")
