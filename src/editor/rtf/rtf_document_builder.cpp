@@ -49,7 +49,9 @@ RtfDocumentBuilder::~RtfDocumentBuilder()
 void RtfDocumentBuilder::openParagraph(const RtfRunProps &props)
 {
     if (m_paragraphPending) {
-        m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        m_cursor.insertBlock(QTextBlockFormat(), formatFor(props.western));
+        m_blockCharProps = props.western;
+        m_blockCharPropsSet = true;
         m_paragraphPending = false;
         m_lastScript = Script::None;
     }
@@ -216,7 +218,10 @@ void RtfDocumentBuilder::paragraphBreak(Qt::Alignment alignment, const RtfCharPr
 {
     dropLoneHighSurrogate();
     if (m_paragraphPending) {
-        m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        // An empty paragraph: its mark's format comes with the block.
+        m_cursor.insertBlock(QTextBlockFormat(), formatFor(mark));
+        m_blockCharProps = mark;
+        m_blockCharPropsSet = true;
         m_blockHasText = false;
         m_lastScript = Script::None;
     }
@@ -234,7 +239,7 @@ void RtfDocumentBuilder::closeParagraph(Qt::Alignment alignment, const RtfCharPr
         block.setAlignment(alignment);
         m_cursor.setBlockFormat(block);
     }
-    if (!m_blockHasText)
+    if (!m_blockHasText && !(m_blockCharPropsSet && m_blockCharProps == mark))
         m_cursor.setBlockCharFormat(formatFor(mark));
 }
 

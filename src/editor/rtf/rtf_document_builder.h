@@ -60,6 +60,8 @@ private:
 
     bool m_paragraphPending = false; // the last \par ended a paragraph; the next one isn't open
     bool m_blockHasText = false;
+    RtfCharProps m_blockCharProps;
+    bool m_blockCharPropsSet = false;
     int m_pendingCells = 0;
 
     RtfCharProps m_formatProps;
