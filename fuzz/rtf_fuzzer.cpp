@@ -21,13 +21,14 @@ QString signature(const QTextDocument &doc)
         QString last;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            const QString name = QStringLiteral("[%1%2%3%4 %5 %6]")
+            const QString name = QStringLiteral("[%1%2%3%4 %5 %6 %7]")
                                      .arg(format.fontWeight() >= QFont::DemiBold)
                                      .arg(format.fontItalic())
                                      .arg(format.fontUnderline())
                                      .arg(format.fontStrikeOut())
                                      .arg(format.fontPointSize())
-                                     .arg(int(format.verticalAlignment()));
+                                     .arg(int(format.verticalAlignment()))
+                                     .arg(format.fontFamilies().toStringList().join(u',')));
             if (name != last)
                 out += name;
             last = name;

@@ -312,7 +312,11 @@ QByteArray RtfWriter::fontTable() const
                      (font.cjk ? "134" : "0") + ' ');
         for (QChar ch : font.family) {
             const char16_t c = ch.unicode();
-            if (c >= 0x20 && c < 0x7F && c != u';') {
+            if (c == u';') {
+                table.append("\\'3b"); // a bare semicolon would end the name
+                continue;
+            }
+            if (c >= 0x20 && c < 0x7F) {
                 if (c == u'\\' || c == u'{' || c == u'}')
                     table.append('\\');
                 table.append(char(c));

@@ -55,6 +55,8 @@ void RtfFontTable::endName()
     if (it == m_fonts.end() || it->complete)
         return;
     flushPendingBytes(&*it);
+    // Control characters in a name are damage, not part of any font's name.
+    it->family.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
     it->family = it->family.trimmed();
     it->complete = true;
 }
