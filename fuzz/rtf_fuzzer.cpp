@@ -28,7 +28,7 @@ QString signature(const QTextDocument &doc)
                                      .arg(format.fontStrikeOut())
                                      .arg(format.fontPointSize())
                                      .arg(int(format.verticalAlignment()))
-                                     .arg(format.fontFamilies().toStringList().join(u',')));
+                                     .arg(format.fontFamilies().toStringList().join(u','));
             if (name != last)
                 out += name;
             last = name;

@@ -34,9 +34,10 @@ void RtfFontTable::appendNameBytes(std::string_view bytes)
     auto it = m_fonts.find(m_current);
     if (it == m_fonts.end() || it->complete)
         return;
-    // A font name is short; a longer one is a broken table, not a name to keep growing.
-    if (it->pendingBytes.size() + it->family.size() < 256)
-        it->pendingBytes.append(bytes.data(), qsizetype(qMin<size_t>(bytes.size(), 256)));
+    // Room for kMaxNameLength characters of up to four bytes; endName() cuts to length.
+    if (it->pendingBytes.size() + it->family.size() < 4 * kMaxNameLength)
+        it->pendingBytes.append(bytes.data(),
+                                qsizetype(qMin<size_t>(bytes.size(), 4 * kMaxNameLength)));
 }
 
 void RtfFontTable::appendNameText(const QString &text)
@@ -45,7 +46,7 @@ void RtfFontTable::appendNameText(const QString &text)
     if (it == m_fonts.end() || it->complete)
         return;
     flushPendingBytes(&*it);
-    if (it->family.size() < 256)
+    if (it->family.size() < 4 * kMaxNameLength)
         it->family.append(text);
 }
 
@@ -57,7 +58,7 @@ void RtfFontTable::endName()
     flushPendingBytes(&*it);
     // Control characters in a name are damage, not part of any font's name.
     it->family.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
-    it->family = it->family.trimmed();
+    it->family = it->family.left(kMaxNameLength).trimmed();
     it->complete = true;
 }
 

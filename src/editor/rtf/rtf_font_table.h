@@ -29,6 +29,9 @@ public:
     QString familyFor(int index) const;
 
 private:
+    // A font name is short; a longer one is a broken table, not a name to keep growing.
+    static constexpr int kMaxNameLength = 256;
+
     struct Font
     {
         QString family;
