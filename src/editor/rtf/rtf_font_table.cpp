@@ -56,10 +56,15 @@ void RtfFontTable::endName()
     if (it == m_fonts.end() || it->complete)
         return;
     flushPendingBytes(&*it);
-    // Control characters in a name are damage, not part of any font's name.
-    it->family.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
-    it->family = it->family.left(kMaxNameLength).trimmed();
+    it->family = cleanName(it->family);
     it->complete = true;
+}
+
+QString RtfFontTable::cleanName(QString name)
+{
+    // Control characters in a name are damage, not part of any font's name.
+    name.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+    return name.left(kMaxNameLength).trimmed();
 }
 
 void RtfFontTable::flushPendingBytes(Font *font)
@@ -99,5 +104,6 @@ int RtfFontTable::codePageFor(int index) const
 QString RtfFontTable::familyFor(int index) const
 {
     const Font *font = find(index);
-    return font ? font->family : QString();
+    // A name still being read (a broken table) is cleaned the same way as a finished one.
+    return font ? (font->complete ? font->family : cleanName(font->family)) : QString();
 }

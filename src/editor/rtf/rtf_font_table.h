@@ -41,6 +41,7 @@ private:
         bool complete = false;
     };
 
+    static QString cleanName(QString name);
     const Font *find(int index) const;
     void flushPendingBytes(Font *font);
 
