@@ -226,7 +226,6 @@ void RtfWriter::writeNonAscii(char16_t unit)
     } else {
         writeHexByte(static_cast<unsigned char>(code >> 8));
         writeHexByte(static_cast<unsigned char>(code & 0xFF));
-        m_fonts[size_t(m_current.font)].cjk = true;
     }
 }
 
