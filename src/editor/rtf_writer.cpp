@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <vector>
@@ -102,7 +103,6 @@ private:
     void writeBlock(const QTextBlock &block);
     void writeText(QStringView text);
     void writeNonAscii(char16_t unit);
-    void writeHexByte(unsigned char byte);
     void word(const char *name);
     void word(const char *name, int value);
     void literal(char c);
@@ -142,14 +142,6 @@ void RtfWriter::literal(char c)
         m_needDelimiter = false;
     }
     m_out += c;
-}
-
-void RtfWriter::writeHexByte(unsigned char byte)
-{
-    static const char hex[] = "0123456789abcdef";
-    const char escape[4] = {'\\', '\'', hex[byte >> 4], hex[byte & 15]};
-    m_out.append(escape, 4);
-    m_needDelimiter = false;
 }
 
 int RtfWriter::fontIndex(const QString &family)
@@ -217,16 +209,21 @@ void RtfWriter::writeNonAscii(char16_t unit)
         word("uc", length);
         m_uc = length;
     }
-    word("u", signedUnit);
+    static const char hex[] = "0123456789abcdef";
+    char buffer[24] = {'\\', 'u'};
+    char *end = std::to_chars(buffer + 2, buffer + 10, signedUnit).ptr;
     if (code == 0) {
-        m_out += '?'; // ends the control word by itself
-        m_needDelimiter = false;
-    } else if (code < 0x100) {
-        writeHexByte(static_cast<unsigned char>(code));
+        *end++ = '?'; // ends the control word by itself
     } else {
-        writeHexByte(static_cast<unsigned char>(code >> 8));
-        writeHexByte(static_cast<unsigned char>(code & 0xFF));
+        if (code >= 0x100) {
+            const char lead[4] = {'\\', '\'', hex[code >> 12], hex[(code >> 8) & 15]};
+            end = std::copy(lead, lead + 4, end);
+        }
+        const char trail[4] = {'\\', '\'', hex[(code >> 4) & 15], hex[code & 15]};
+        end = std::copy(trail, trail + 4, end);
     }
+    m_out.append(buffer, size_t(end - buffer));
+    m_needDelimiter = false;
 }
 
 void RtfWriter::writeText(QStringView text)
