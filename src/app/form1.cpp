@@ -8,6 +8,7 @@
 #include "storage/data_directory.h"
 #include "title/title_page.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -39,6 +40,13 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    // The desktop session may end without a close event; the memo is saved then too.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { m_help->saveMemo(); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (!m_closed)
+            m_help->saveMemo();
+    });
 
     resize(792, 539);
     Form_Load();
@@ -81,8 +89,10 @@ bool Form1::Form_QueryUnload()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (Form_QueryUnload())
+    if (Form_QueryUnload()) {
+        m_closed = true;
         event->accept();
+    }
     else
         event->ignore();
 }

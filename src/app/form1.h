@@ -48,4 +48,5 @@ private:
     EditorPage *m_editor = nullptr;
     HelpPage *m_help = nullptr;
     QTimer *m_timer = nullptr;
+    bool m_closed = false;
 };

@@ -45,8 +45,8 @@ QTextBrowser *helpBox(const QString &objectName, const QString &resource, QWidge
 HelpPage::HelpPage(QWidget *parent) : QWidget(parent)
 {
     auto *layout = new QGridLayout(this);
-    layout->addWidget(heading(QStringLiteral("Label54"), QStringLiteral("本软件使用须知"), this),
-                      0, 0);
+    layout->addWidget(heading(QStringLiteral("Label54"), QStringLiteral("本软件使用须知"), this), 0,
+                      0);
     layout->addWidget(
         heading(QStringLiteral("Label55"), QStringLiteral("各提示窗口通用操作方法说明"), this), 0,
         1);
@@ -60,8 +60,7 @@ HelpPage::HelpPage(QWidget *parent) : QWidget(parent)
     layout->addWidget(heading(QStringLiteral("Label57"),
                               QStringLiteral("备忘本：由用户撰写的说明信息(系统会自动保存)"), this),
                       2, 1);
-    layout->addWidget(helpBox(QStringLiteral("RichTextBox4"), QStringLiteral("pages"), this), 3,
-                      0);
+    layout->addWidget(helpBox(QStringLiteral("RichTextBox4"), QStringLiteral("pages"), this), 3, 0);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Text4"));
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

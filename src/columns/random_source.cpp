@@ -15,7 +15,8 @@ void RandomSource::seed(quint32 value)
 
 void RandomSource::seedFromClock()
 {
-    seed(quint32(QDateTime::currentMSecsSinceEpoch() ^ (QDateTime::currentMSecsSinceEpoch() >> 32)));
+    seed(
+        quint32(QDateTime::currentMSecsSinceEpoch() ^ (QDateTime::currentMSecsSinceEpoch() >> 32)));
 }
 
 float RandomSource::draw()

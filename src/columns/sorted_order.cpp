@@ -2,7 +2,6 @@
 
 #include <QCollator>
 #include <QLocale>
-
 #include <algorithm>
 
 namespace {

@@ -30,11 +30,11 @@ public:
     QRadioButton *offSwitch() const { return m_off; }
 
     // The column commands; each does nothing on a disabled column except erase().
-    void enterInput();   // Enter in the input box: add at the top, select, empty the box
-    void addInput();     // "添加": add at the top, select, the box keeps the word
+    void enterInput(); // Enter in the input box: add at the top, select, empty the box
+    void addInput();   // "添加": add at the top, select, the box keeps the word
     void removeSelected();
     void clearList();
-    void pickRandom();   // also the composers' random draw
+    void pickRandom(); // also the composers' random draw
     void erase();
 
     // Makes the list available or not to match the switch; start-up calls it once.

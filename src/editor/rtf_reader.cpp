@@ -1,9 +1,13 @@
 #include "editor/rtf_reader.h"
 
+#include "editor/rtf/rtf_parser.h"
+
 #include <QTextDocument>
 
-// Provisional until the real reader lands: keeps the text between the groups.
 void readRtf(const QByteArray &rtf, QTextDocument *into)
 {
-    into->setPlainText(QString::fromLatin1(rtf));
+    if (!into)
+        return;
+    RtfParser parser(rtf, into);
+    parser.run();
 }

@@ -1,7 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
+class EnterKeyButton;
+class QLabel;
+class QLayout;
+class QPushButton;
+class QRadioButton;
+class QuestionColumn;
+class SimpleCombo;
+
+// The question page "问题提示": the question-word column and ten word columns, the
+// example sentence patterns, manual and automatic question making, and the result
+// list whose entries go to the editor.
 class QuestionPage : public QWidget
 {
     Q_OBJECT
@@ -13,4 +25,47 @@ public:
     void autoStep();
     // Selects this page's "停止".
     void stopAutomatic();
+
+    // "提问"
+    void Command1tw_Click();
+    // Sets the columns up for pattern 1 .. 8 (position 0 .. 7 of the pattern list).
+    void choosePattern(int position);
+    // ">" of column i: exchanges the contents of columns i and i + 1.
+    void shiftColumns(int index);
+
+signals:
+    // "传送=>": the editor appends the block built from these.
+    void transferRequested(const QString &headingLiteral, const QString &sentence);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildColumns();
+    QWidget *buildPatternArea();
+    QLayout *buildPatternNotes();
+    QWidget *buildManualFrame();
+    QWidget *buildAutomaticFrame();
+    QWidget *buildResultFrame();
+    QLabel *wrappedLabel(const QString &name, const QString &text);
+
+    void followColumn7();
+    bool listsHoldWords() const;
+    void drawWords();
+    void pushQuestion();
+    void transfer();
+
+    QuestionColumn *m_questionWord = nullptr;
+    QList<QuestionColumn *> m_columns;
+    SimpleCombo *m_patterns = nullptr;
+    EnterKeyButton *m_ask = nullptr;
+    QRadioButton *m_combine = nullptr;
+    QRadioButton *m_random = nullptr;
+    QRadioButton *m_start = nullptr;
+    QRadioButton *m_stop = nullptr;
+    SimpleCombo *m_results = nullptr;
+
+    // A click on the pattern already shown repeats its set-up; see eventFilter.
+    int m_patternRowBeforePress = -1;
+    QString m_patternTextBeforePress;
 };

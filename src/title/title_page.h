@@ -1,7 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
+class QRadioButton;
+class SimpleCombo;
+class TitleColumn;
+
+// The title page: seven title columns, the manual generator (Frame7), the automatic
+// generator (Frame8), the result list Combo7 (Frame9), the lament button and the
+// support links. The controls hold the state.
 class TitlePage : public QWidget
 {
     Q_OBJECT
@@ -13,4 +21,25 @@ public:
     void autoStep();
     // Selects this page's "停止".
     void stopAutomatic();
+
+signals:
+    // "传送=>": the editor appends the block; this page only hands over the texts.
+    void transferRequested(const QString &headingLiteral, const QString &sentence);
+
+private:
+    QWidget *buildGenerator();
+    QWidget *buildAutomatic();
+    QWidget *buildResults();
+
+    void Commandsc0_Click();
+    void shiftColumns(int left);
+    void drawWords();
+    void insertTitle();
+
+    QList<TitleColumn *> m_columns;
+    SimpleCombo *m_results = nullptr;
+    QRadioButton *m_random = nullptr;
+    QRadioButton *m_combine = nullptr;
+    QRadioButton *m_start = nullptr;
+    QRadioButton *m_stop = nullptr;
 };

@@ -1,0 +1,114 @@
+#include "editor/rtf_reader.h"
+#include "editor/rtf_writer.h"
+#include "rtf_test_support.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace rtftest;
+
+// LibreOffice opens what we save with the same text and formatting. Runs when soffice is
+// installed (package libreoffice-writer-nogui) and skips otherwise.
+class TstRtfInterop : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void libreOfficeText_isOurText();
+    void libreOfficeResave_keepsOurFormats();
+
+private:
+    bool convert(const QString &format, const QString &outDir);
+
+    QTemporaryDir m_dir;
+    QString m_soffice;
+    QString m_saved;
+    QTextDocument m_doc;
+};
+
+namespace {
+
+QString s(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+void TstRtfInterop::initTestCase()
+{
+    m_soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (m_soffice.isEmpty())
+        QSKIP("LibreOffice (soffice) is not installed");
+    QVERIFY(m_dir.isValid());
+    QFont font(s("宋体"));
+    font.setPointSizeF(10.5);
+    m_doc.setDefaultFont(font);
+    build(Doc{{Qt::AlignHCenter,
+               {{s("                              ==========初步发明信息及简要说明=========="),
+                 Bold, s("宋体"), 16}}},
+              {Qt::AlignLeft,
+               {{s("问题提示：《"), Plain, s("宋体"), 10.5},
+                {s("能否使泵变轻"), Italic, s("宋体"), 12},
+                {s("》2026-12-07 21:30"), Underline, s("宋体"), 10.5}}},
+              {Qt::AlignLeft, {}},
+              {Qt::AlignRight,
+               {{QStringLiteral("ASCII {braces} \\ back;slash"), Bold | Italic,
+                 QStringLiteral("DejaVu Sans"), 9}}},
+              {Qt::AlignJustify, {{s("非GBK字符：𠀀 😀 €"), Plain, s("宋体"), 10.5}}}},
+          &m_doc);
+    m_saved = m_dir.filePath(QStringLiteral("ours.rtf"));
+    QFile out(m_saved);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(writeRtf(m_doc));
+}
+
+bool TstRtfInterop::convert(const QString &format, const QString &outDir)
+{
+    QProcess soffice;
+    const QString profile =
+        QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("profile"))).toString();
+    soffice.start(m_soffice, {QStringLiteral("-env:UserInstallation=") + profile,
+                              QStringLiteral("--headless"), QStringLiteral("--convert-to"), format,
+                              QStringLiteral("--outdir"), outDir, m_saved});
+    if (!soffice.waitForFinished(180000)) {
+        soffice.kill();
+        return false;
+    }
+    return soffice.exitStatus() == QProcess::NormalExit && soffice.exitCode() == 0;
+}
+
+void TstRtfInterop::libreOfficeText_isOurText()
+{
+    const QString outDir = m_dir.filePath(QStringLiteral("txt"));
+    QVERIFY(convert(QStringLiteral("txt:Text (encoded):UTF8"), outDir));
+    QFile in(outDir + QStringLiteral("/ours.txt"));
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(in.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    while (text.endsWith(u'\n'))
+        text.chop(1);
+    QCOMPARE(text, m_doc.toPlainText());
+}
+
+void TstRtfInterop::libreOfficeResave_keepsOurFormats()
+{
+    const QString outDir = m_dir.filePath(QStringLiteral("rtf"));
+    QVERIFY(convert(QStringLiteral("rtf"), outDir));
+    QFile in(outDir + QStringLiteral("/ours.rtf"));
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QTextDocument resaved;
+    resaved.setDefaultFont(m_doc.defaultFont());
+    readRtf(in.readAll(), &resaved);
+    QCOMPARE(describe(resaved).split(u'\n'), describe(m_doc).split(u'\n'));
+}
+
+QTEST_GUILESS_MAIN(TstRtfInterop)
+#include "tst_rtf_interop.moc"
