@@ -36,6 +36,13 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_tabs->addTab(m_help, QStringLiteral("使用说明"));
     m_tabs->setCurrentIndex(0);
     connect(m_tabs, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
+    // "传送=>" on every prompt page appends to the editor without switching pages.
+    const auto transfer = [this](const QString &heading, const QString &sentence) {
+        m_editor->appendTransfer(heading, sentence);
+    };
+    connect(m_question, &QuestionPage::transferRequested, m_editor, transfer);
+    connect(m_idea, &IdeaPage::transferRequested, m_editor, transfer);
+    connect(m_title, &TitlePage::transferRequested, m_editor, transfer);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -92,7 +99,6 @@ void Form1::closeEvent(QCloseEvent *event)
     if (Form_QueryUnload()) {
         m_closed = true;
         event->accept();
-    }
-    else
+    } else
         event->ignore();
 }
