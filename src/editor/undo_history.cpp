@@ -169,26 +169,27 @@ QString UndoHistory::applyToEditor(const PlannedEdit &edit)
     return m_editor->text();
 }
 
-QStringList UndoHistory::undoTexts() const
+namespace {
+// Each element's text, rebuilt from the newest text back through the stack's deltas.
+QStringList textsFrom(QString text, const QList<UndoElement> &stack)
 {
     QStringList texts;
-    QString text = m_newest;
-    for (qsizetype i = m_undoStack.size() - 1; i >= 0; --i) {
-        text = applyDelta(text, m_undoStack.at(i).Text);
+    for (qsizetype i = stack.size() - 1; i >= 0; --i) {
+        text = applyDelta(text, stack.at(i).Text);
         texts.prepend(text);
     }
     return texts;
 }
+} // namespace
+
+QStringList UndoHistory::undoTexts() const
+{
+    return textsFrom(m_newest, m_undoStack);
+}
 
 QStringList UndoHistory::redoTexts() const
 {
-    QStringList texts;
-    QString text = m_newest;
-    for (qsizetype i = m_redoStack.size() - 1; i >= 0; --i) {
-        text = applyDelta(text, m_redoStack.at(i).Text);
-        texts.prepend(text);
-    }
-    return texts;
+    return textsFrom(m_newest, m_redoStack);
 }
 
 qsizetype UndoHistory::memoryUsage() const
