@@ -4,6 +4,7 @@
 #include "columns/simple_combo.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 
 WordColumn::WordColumn(SimpleCombo *list, QLineEdit *input, QRadioButton *on, QRadioButton *off,
@@ -13,6 +14,9 @@ WordColumn::WordColumn(SimpleCombo *list, QLineEdit *input, QRadioButton *on, QR
     if (m_input != m_list->lineEdit()) {
         connect(m_list, &SimpleCombo::activated, this,
                 [this](int index) { m_input->setText(m_list->itemText(index)); });
+        // The list skips a click on its current entry; the input box may have changed since.
+        connect(m_list->listWidget(), &QListWidget::itemClicked, this,
+                [this](const QListWidgetItem *item) { m_input->setText(item->text()); });
         connect(m_input, &QLineEdit::returnPressed, this, &WordColumn::enterInput);
     } else {
         connect(m_list, &SimpleCombo::returnPressed, this, &WordColumn::enterInput);

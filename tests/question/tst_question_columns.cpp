@@ -210,6 +210,11 @@ void TestQuestionColumns::selectWord_byClick_setsInputBox()
     QTest::mouseClick(words->viewport(), Qt::LeftButton, {}, rect.center());
     QCOMPARE(input(5)->text(), QStringLiteral("泵"));
     QCOMPARE(list(5)->text(), QStringLiteral("泵"));
+
+    // Clicking the current entry again brings it back over what the user typed.
+    input(5)->setText(QStringLiteral("阀"));
+    QTest::mouseClick(words->viewport(), Qt::LeftButton, {}, rect.center());
+    QCOMPARE(input(5)->text(), QStringLiteral("泵"));
 }
 
 void TestQuestionColumns::enter_addsOnTopAndEmptiesBox_addKeepsIt()
