@@ -3,6 +3,7 @@
 #include "question/question_page.h"
 #include "question_test_helpers.h"
 
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,9 @@ private slots:
     void cleanup();
 
     void startUp_texts();
+    void startUp_fixedTexts_data();
+    void startUp_fixedTexts();
+    void startUp_patternEntries();
     void ask_random_startUpColumns();
     void ask_combine_joinsBoxesAsTheyAre();
     void ask_combine_allEmpty_insertsEmptyEntry();
@@ -129,6 +133,57 @@ void TestQuestionPage::startUp_texts()
     QCOMPARE(patterns->itemText(1), QStringLiteral("2、(如何使){材料名词栏}(  地){不及物动词栏}"));
     QCOMPARE(control<QLabel>(page(), QStringLiteral("Label51"))->text().left(6),
              QStringLiteral("    示例"));
+}
+
+void TestQuestionPage::startUp_fixedTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char *name, const QString &text) {
+        QTest::newRow(name) << QString::fromLatin1(name) << text;
+    };
+    row("Label29", QStringLiteral("请选择示例句型(未调换栏目位置时使用)："));
+    row("Label52", QStringLiteral("句型设置说明："));
+    row("Label51", QStringLiteral("    示例中()内是准备输入文本框中的内容，{}内是列表框中的随机内"
+                                  "容。自定义方法:请单击“>”移位按钮调整栏目位置，控制启用或停用"
+                                  "选项，在文本框中输入合适的文本。"));
+    row("Label31", QStringLiteral("在这里，软件向您提示一些不太成熟的问题，但您的回答很可能蕴藏着"
+                                  "有价值的发明信息，按“传送”按钮进一步编辑、保存该信息。"));
+    row("Label45", QStringLiteral("注意：某栏停用后在其下方文本框中输入的任何文字都会始终显示在问"
+                                  "句中；首栏单词不参与随机调整，单击其中的单词可显示在文本框中"
+                                  "。"));
+    row("Label46", QStringLiteral("此处显示软件提示的问题"));
+    row("Label59", QStringLiteral("沙里淘金？！"));
+    row("Label53", QStringLiteral("单击传送钮文本框中的内容会送到编辑保存区"));
+    row("Label47", QStringLiteral("请单击一次"));
+    row("Label48", QStringLiteral("再连续回车"));
+    row("Label50", QStringLiteral("可控制速度"));
+}
+
+void TestQuestionPage::startUp_fixedTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QCOMPARE(control<QLabel>(page(), name)->text(), text);
+}
+
+void TestQuestionPage::startUp_patternEntries()
+{
+    const QStringList entries{
+        QStringLiteral("1、(如何使){材料名词栏}{不及物动词栏}"),
+        QStringLiteral("2、(如何使){材料名词栏}(  地){不及物动词栏}"),
+        QStringLiteral("3、(怎样){及物动词栏}{材料名词栏}"),
+        QStringLiteral("4、(怎样)(在   时){及物动词栏}{材料名词栏}"),
+        QStringLiteral("5、(怎样)(改变){材料名词栏}(名词属性栏}"),
+        QStringLiteral("6、(怎样)(快速地)(去除){材料名词栏}(的水分)"),
+        QStringLiteral("7、(能否使){工具名词栏}{工具动词栏}"),
+        QStringLiteral("8、(能否使){工具名词栏}(便携化)(或)(改变燃料)"),
+    };
+    QCOMPARE(control<SimpleCombo>(page(), QStringLiteral("Combo1"))->items(), entries);
+    QStringList titles;
+    for (const QGroupBox *frame : page()->findChildren<QGroupBox *>())
+        titles.append(frame->title());
+    QVERIFY(titles.contains(QStringLiteral("提示问题栏")));
 }
 
 void TestQuestionPage::ask_random_startUpColumns()
