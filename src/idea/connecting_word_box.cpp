@@ -7,6 +7,8 @@
 ConnectingWordBox::ConnectingWordBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
+    // Qt would complete a typed "研" to the entry "研究"; the hint must read what was typed.
+    setCompleter(nullptr);
     // Enter in the box keeps the typed text as the text; the entries stay as laid out.
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(12);

@@ -7,6 +7,7 @@
 #include "storage/line_file.h"
 
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,6 +71,7 @@ private slots:
 
     void enterAndAdd_putTheWordOnTopEvenInSortedLists();
     void removeAndRandom();
+    void connectingBox_keepsTypedTextAsTyped();
     void shift_movesEveryPieceAndKeepsSwitches();
     void shift_twiceRestoresUnsortedNeighbours();
     void shift_intoSortedListsSortsAndWalksRight();
@@ -163,6 +165,27 @@ void TestIdeaColumns::removeAndRandom()
     RandomSource::instance().scriptDraws({0.0f});
     click("Commandrr", 0);
     QCOMPARE(get<QLineEdit>(at("Text11", 0))->text(), QStringLiteral("包装机"));
+}
+
+void TestIdeaColumns::connectingBox_keepsTypedTextAsTyped()
+{
+    // "研" begins the entry "研究": the hint must read the typed word, not the entry.
+    auto *lead = get<ConnectingWordBox>(at("Combot", 0));
+    lead->setText(QString());
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    m_page->activateWindow();
+    lead->lineEdit()->setFocus();
+    QTest::sendKeyEvent(QTest::Click, lead->lineEdit(), Qt::Key_unknown, QStringLiteral("研"),
+                        Qt::NoModifier);
+    QTest::keyClick(lead->lineEdit(), Qt::Key_Return);
+    QCOMPARE(lead->text(), QStringLiteral("研"));
+    QCOMPARE(lead->entries().size(), 7);
+    get<QRadioButton>(QStringLiteral("Option15"))->click();
+    get<QPushButton>(QStringLiteral("Command2"))->click();
+    QVERIFY(get<SimpleCombo>(QStringLiteral("Combo18"))
+                ->text()
+                .startsWith(QStringLiteral("研割草机,")));
 }
 
 void TestIdeaColumns::shift_movesEveryPieceAndKeepsSwitches()
