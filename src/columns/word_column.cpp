@@ -48,19 +48,22 @@ void WordColumn::applySwitch()
     m_list->setEnabled(isEnabled());
 }
 
-void WordColumn::insertAtTop(const QString &word)
+bool WordColumn::insertAtTop(const QString &word)
 {
     if (m_list->isFull())
-        return;
+        return false;
     m_list->insertItem(0, word);
     m_list->setCurrentIndex(0);
+    return true;
 }
 
 void WordColumn::enterInput()
 {
     if (!isEnabled())
         return;
-    insertAtTop(m_input->text());
+    // A full list refuses the word; the box keeps it rather than losing it.
+    if (!insertAtTop(m_input->text()))
+        return;
     // On the title page the edit line is the column's word: it keeps it.
     if (m_input != m_list->lineEdit())
         m_input->clear();

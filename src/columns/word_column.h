@@ -45,7 +45,7 @@ signals:
     void switchedOff();
 
 private:
-    void insertAtTop(const QString &word);
+    bool insertAtTop(const QString &word);
 
     SimpleCombo *m_list;
     QLineEdit *m_input;

@@ -100,6 +100,18 @@ void TestSimpleCombo::fullList_refusesWords_resultListDropsOldest()
     QCOMPARE(list.count(), SimpleCombo::MaxCount);
     QCOMPARE(list.currentIndex(), 0);
     QCOMPARE(list.itemText(list.count() - 1), QStringLiteral("32764"));
+
+    // a word typed into a full column's input box is not lost
+    QWidget host;
+    QLineEdit input(&host);
+    QRadioButton on(&host);
+    QRadioButton off(&host);
+    on.setChecked(true);
+    WordColumn column(&list, &input, &on, &off, WordColumn::Options{}, &host);
+    input.setText(QStringLiteral("冻结"));
+    column.enterInput();
+    QCOMPARE(input.text(), QStringLiteral("冻结"));
+    QCOMPARE(list.count(), SimpleCombo::MaxCount);
 }
 
 struct ColumnFixture
