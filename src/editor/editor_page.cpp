@@ -42,7 +42,8 @@ const QString &pageTitle()
 
 QStringList fileFilters()
 {
-    return {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files (*.txt)"),
+    // Qt's "*.*" wants a dot in the name; "*" is every file, as "*.*" is on Windows.
+    return {QStringLiteral("All Files (*)"), QStringLiteral("Text Files (*.txt)"),
             QStringLiteral("Rich Text(*.rtf)"), QStringLiteral("Batch Files (*.bat)")};
 }
 
