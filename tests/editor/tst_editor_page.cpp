@@ -318,6 +318,12 @@ void TestEditorPage::copyAndCut_putPlainTextOnClipboard()
     m_page->Toolbar1_ButtonClick(QStringLiteral("cut"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("丙丁"));
     QCOMPARE(edit()->toPlainText(), QStringLiteral("甲乙\n"));
+
+    // a line break within a paragraph (RTF's \line) reaches the clipboard as a line end
+    QTextCursor(edit()->document()).insertText(u"戊"_s + QChar(QChar::LineSeparator) + u"己"_s);
+    selectRange(edit(), 0, 3);
+    m_page->Toolbar1_ButtonClick(QStringLiteral("copy"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("戊\n己"));
 }
 
 void TestEditorPage::paste_insertsPlainTextOnly()
