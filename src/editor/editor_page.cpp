@@ -42,7 +42,8 @@ const QString &pageTitle()
 
 QStringList fileFilters()
 {
-    return {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files (*.txt)"),
+    // Qt's "*.*" wants a dot in the name; "*" is every file, as "*.*" is on Windows.
+    return {QStringLiteral("All Files (*)"), QStringLiteral("Text Files (*.txt)"),
             QStringLiteral("Rich Text(*.rtf)"), QStringLiteral("Batch Files (*.bat)")};
 }
 
@@ -266,9 +267,8 @@ void EditorPage::printTo(QPrinter *printer)
 
 void EditorPage::copySelection()
 {
-    QString text = m_edit->textCursor().selectedText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    QGuiApplication::clipboard()->setText(text);
+    // Line breaks inside a paragraph and table marks become ordinary line ends too.
+    QGuiApplication::clipboard()->setText(m_edit->textCursor().selection().toPlainText());
 }
 
 void EditorPage::cutSelection()

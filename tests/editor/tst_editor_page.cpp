@@ -318,6 +318,12 @@ void TestEditorPage::copyAndCut_putPlainTextOnClipboard()
     m_page->Toolbar1_ButtonClick(QStringLiteral("cut"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("丙丁"));
     QCOMPARE(edit()->toPlainText(), QStringLiteral("甲乙\n"));
+
+    // a line break within a paragraph (RTF's \line) reaches the clipboard as a line end
+    QTextCursor(edit()->document()).insertText(u"戊"_s + QChar(QChar::LineSeparator) + u"己"_s);
+    selectRange(edit(), 0, 3);
+    m_page->Toolbar1_ButtonClick(QStringLiteral("copy"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("戊\n己"));
 }
 
 void TestEditorPage::paste_insertsPlainTextOnly()
@@ -539,11 +545,18 @@ void TestEditorPage::saveDialog_offersFiltersWithRichTextPreselected()
         static_cast<QDialog *>(dialog)->accept();
     });
     m_page->Toolbar1_ButtonClick(QStringLiteral("save"));
-    QCOMPARE(filters, QStringList({u"All Files (*.*)"_s, u"Text Files (*.txt)"_s,
+    QCOMPARE(filters, QStringList({u"All Files (*)"_s, u"Text Files (*.txt)"_s,
                                    u"Rich Text(*.rtf)"_s, u"Batch Files (*.bat)"_s}));
     QCOMPARE(selected, QStringLiteral("Rich Text(*.rtf)"));
     QVERIFY(QFile::exists(path)); // no extension added
     QVERIFY(!QFile::exists(path + QStringLiteral(".rtf")));
+
+    // "All Files" lists the saved file, whose name has no dot, as the dialog would.
+    const QString all = filters.constFirst();
+    const qsizetype open = all.lastIndexOf(u'(');
+    const QStringList patterns =
+        all.mid(open + 1, all.size() - open - 2).split(u' ', Qt::SkipEmptyParts);
+    QVERIFY(QDir(m_dir->path()).entryList(patterns, QDir::Files).contains(u"noext"_s));
     QVERIFY(!m_page->hasUnsavedChanges());
 }
 

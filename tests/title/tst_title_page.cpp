@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,7 +17,10 @@
 #include <QTabWidget>
 #include <QtTest>
 #include <algorithm>
+#include <array>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,6 +47,8 @@ private slots:
     void cleanup();
 
     void startUp_columnsHoldTheirDefaults();
+    void controls_carryTheirCaptionsAndToolTips_data();
+    void controls_carryTheirCaptionsAndToolTips();
 
     void generate_startUpDefaults_principlePerformanceArticle();
     void generate_oneEmptyListBlocks_data();
@@ -150,11 +156,67 @@ void TestTitlePage::startUp_columnsHoldTheirDefaults()
     QCOMPARE(find<QAbstractButton>(QStringLiteral("Commandsc0"))->toolTip(),
              QStringLiteral("单击一下获得焦点再连续回车可控制速度"));
 
+    QCOMPARE(find<QGroupBox>(u"Frame7"_s)->title(), u"手动生成"_s);
+    QCOMPARE(find<QGroupBox>(u"Frame8"_s)->title(), u"自动生成"_s);
+    QCOMPARE(find<QGroupBox>(u"Frame9"_s)->title(), u"初步发明题目栏"_s);
+    QCOMPARE(find<QLabel>(u"Label36"_s)->text(), u"在这里，软件向您提示一些不太成熟的发明题目名称，"
+                                                 u"您的挑选或联想很可能导致一项新发明的诞生，"
+                                                 u"按“传送”按钮进一步编辑、保存该信息。"_s);
+
     QCOMPARE(results()->count(), 0);
     QCOMPARE(results()->text(), QStringLiteral("在此处显示或更改初步发明题目"));
     QVERIFY(find<QRadioButton>(QStringLiteral("Optionsj"))->isChecked());
     QVERIFY(find<QRadioButton>(QStringLiteral("Optiontz0"))->isChecked());
     QVERIFY(!find<QRadioButton>(QStringLiteral("Optionks0"))->isChecked());
+}
+
+void TestTitlePage::controls_carryTheirCaptionsAndToolTips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("toolTip");
+    const QList<std::array<QString, 3>> perColumn = {
+        {u"Commandtj3"_s, u"添加单词"_s, u"把文本框中的内容添加到列表框中"_s},
+        {u"Commandsc3"_s, u"删除单词"_s, u"删除列表框中选中的单词"_s},
+        {u"Commandqk3"_s, u"全部清空"_s,
+         u"清空列表框全部单词。注意：至少要添加1个单词自动和随机功能才可用"_s},
+        {u"Commandsj3"_s, u"随机调整"_s, u"随机显示列表框中的单词"_s},
+        {u"Commandbc3"_s, u"存为词库"_s, u"把列表框中的现有单词存为本栏词库"_s},
+        {u"Commandck3"_s, u"调用词库"_s, u"调出上次保存的本栏词库"_s},
+        {u"Optionqy3"_s, u"启用"_s, u"启用本栏列表框"_s},
+        {u"Optionty3"_s, u"停用"_s, u"停用本栏列表框"_s},
+        {u"Command11"_s, u">"_s, u"与右栏交换内容"_s},
+    };
+    for (int i = 0; i < 7; ++i) {
+        for (const auto &[name, caption, tip] : perColumn) {
+            if (name == u"Command11" && i == 6)
+                continue;
+            const QString element = u"%1(%2)"_s.arg(name).arg(i);
+            QTest::newRow(qPrintable(element)) << element << caption << tip;
+        }
+    }
+    QTest::newRow("Commandsc0") << u"Commandsc0"_s << u"生成"_s
+                                << u"单击一下获得焦点再连续回车可控制速度"_s;
+    QTest::newRow("Optionsj") << u"Optionsj"_s << u"随机"_s << u"随机选择各列表框中的单词"_s;
+    QTest::newRow("Optionzc") << u"Optionzc"_s << u"组词"_s << u"人工选择各列表框中的单词"_s;
+    QTest::newRow("Optionks0") << u"Optionks0"_s << u"开始"_s << QString();
+    QTest::newRow("Optiontz0") << u"Optiontz0"_s << u"停止"_s << QString();
+    QTest::newRow("Commandgg7") << u"Commandgg7"_s << u"添加"_s
+                                << u"把文本框中的内容添加到列表框中"_s;
+    QTest::newRow("Commandsc7") << u"Commandsc7"_s << u"删除"_s << u"删除列表框中选中的信息"_s;
+    QTest::newRow("Commandqk7") << u"Commandqk7"_s << u"清空"_s << u"清空列表框全部信息"_s;
+    QTest::newRow("Commandbc7") << u"Commandbc7"_s << u"传送=>"_s
+                                << u"将文本框中的内容传送到编辑保存区"_s;
+}
+
+void TestTitlePage::controls_carryTheirCaptionsAndToolTips()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, toolTip);
+    const auto *button = find<QAbstractButton>(name);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->toolTip(), toolTip);
 }
 
 void TestTitlePage::generate_startUpDefaults_principlePerformanceArticle()
