@@ -20,9 +20,12 @@ SimpleCombo::SimpleCombo(QWidget *parent)
     m_edit->setMinimumWidth(40);
     setFocusProxy(m_edit);
 
-    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            notifySelected(row);
+    // Selection, not the current row: tabbing into the list makes an entry current
+    // without choosing it.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selected = m_list->selectedItems();
+        if (!selected.isEmpty())
+            notifySelected(m_list->row(selected.first()));
     });
     // A click on the entry that is already current still copies it again.
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {

@@ -42,7 +42,7 @@ void saveList(const SimpleCombo *list, const QString &fileName, QWidget *message
 {
     QString error;
     if (!saveWords(DataDirectory::filePath(fileName), list->items(), &error))
-        QMessageBox::warning(messageParent, QStringLiteral("存词"), error);
+        QMessageBox::warning(messageParent, QStringLiteral("保存词库"), error);
 }
 
 void loadList(SimpleCombo *list, const QString &fileName, QWidget *messageParent)
@@ -50,7 +50,7 @@ void loadList(SimpleCombo *list, const QString &fileName, QWidget *messageParent
     QStringList words;
     QString error;
     if (!loadWords(DataDirectory::filePath(fileName), &words, &error)) {
-        QMessageBox::warning(messageParent, QStringLiteral("调用"), error);
+        QMessageBox::warning(messageParent, QStringLiteral("调用词库"), error);
         return;
     }
     list->clear();

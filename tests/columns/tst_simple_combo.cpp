@@ -47,6 +47,18 @@ void TestSimpleCombo::selecting_setsEditLine_byCodeAndByClick()
                       view->visualItemRect(view->item(0)).center());
     QCOMPARE(list.text(), QStringLiteral("泵"));
     QCOMPARE(list.currentIndex(), 0);
+
+    // the keyboard chooses too, but focusing the list alone chooses nothing
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(list.text(), QStringLiteral("阀"));
+    SimpleCombo fresh;
+    fresh.addItems({QStringLiteral("泵"), QStringLiteral("阀")});
+    fresh.setText(QStringLiteral("typed"));
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    fresh.listWidget()->setFocus(Qt::TabFocusReason);
+    QCOMPARE(fresh.text(), QStringLiteral("typed"));
+    QCOMPARE(fresh.currentIndex(), -1);
 }
 
 void TestSimpleCombo::insertAndRemove_keepPositions_andDeselect()
