@@ -24,12 +24,14 @@ void show(QWidget *parent)
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("关于垃圾题目的感叹"), text,
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("LamentBox"));
-    box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
+    // One role for all three keeps the order Cancel, Try Again, Continue on every platform.
+    QPushButton *cancel = box.addButton(QStringLiteral("取消"), QMessageBox::ActionRole);
+    cancel->setObjectName(QStringLiteral("Cancel"));
     box.addButton(QStringLiteral("重试"), QMessageBox::ActionRole)
         ->setObjectName(QStringLiteral("TryAgain"));
-    box.addButton(QStringLiteral("继续"), QMessageBox::AcceptRole)
+    box.addButton(QStringLiteral("继续"), QMessageBox::ActionRole)
         ->setObjectName(QStringLiteral("Continue"));
+    box.setEscapeButton(cancel);
     box.exec();
 }
 
