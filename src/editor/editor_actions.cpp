@@ -10,7 +10,7 @@ namespace EditorActions {
 
 namespace {
 
-struct ButtonSpec
+struct ToolbarButton
 {
     const char *key;
     const char16_t *tip;
@@ -18,9 +18,9 @@ struct ButtonSpec
     QList<QKeySequence> shortcuts;
 };
 
-const QList<ButtonSpec> &buttons()
+const QList<ToolbarButton> &buttons()
 {
-    static const QList<ButtonSpec> specs = {
+    static const QList<ToolbarButton> table = {
         {"new", u"新建", "document-new", {QKeySequence::New}},
         {"open", u"打开", "document-open", {QKeySequence::Open}},
         {"save", u"保存", "document-save", {QKeySequence::Save}},
@@ -41,14 +41,14 @@ const QList<ButtonSpec> &buttons()
         {"zhong", u"中间对齐", "format-justify-center", {}},
         {"ydq", u"右对齐", "format-justify-right", {}},
     };
-    return specs;
+    return table;
 }
 
 // The theme's icon where there is one, else the one bundled with the program.
-QIcon iconFor(const ButtonSpec &spec)
+QIcon iconFor(const ToolbarButton &button)
 {
-    const QIcon bundled(QStringLiteral(":/icons/%1.png").arg(QLatin1String(spec.key)));
-    return QIcon::fromTheme(QLatin1String(spec.themeIcon), bundled);
+    const QIcon bundled(QStringLiteral(":/icons/%1.png").arg(QLatin1String(button.key)));
+    return QIcon::fromTheme(QLatin1String(button.themeIcon), bundled);
 }
 
 } // namespace
@@ -57,8 +57,8 @@ const QList<const char *> &toolbarKeys()
 {
     static const QList<const char *> keys = [] {
         QList<const char *> list;
-        for (const ButtonSpec &spec : buttons())
-            list.append(spec.key);
+        for (const ToolbarButton &button : buttons())
+            list.append(button.key);
         return list;
     }();
     return keys;
@@ -74,13 +74,13 @@ QToolBar *createToolbar(QWidget *owner)
     // Justified paragraphs (from other programs' files) check none of the three.
     alignments->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
 
-    for (const ButtonSpec &spec : buttons()) {
-        const QString key = QLatin1String(spec.key);
-        const QString tip = QString::fromUtf16(spec.tip);
-        auto *action = new QAction(iconFor(spec), tip, toolbar);
+    for (const ToolbarButton &button : buttons()) {
+        const QString key = QLatin1String(button.key);
+        const QString tip = QString::fromUtf16(button.tip);
+        auto *action = new QAction(iconFor(button), tip, toolbar);
         action->setObjectName(key);
         action->setToolTip(tip);
-        action->setShortcuts(spec.shortcuts);
+        action->setShortcuts(button.shortcuts);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         if (key == u"cuti" || key == u"xieti" || key == u"xhx")
             action->setCheckable(true);

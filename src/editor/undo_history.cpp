@@ -56,17 +56,24 @@ void UndoHistory::appendSnapshot(int selStart, const TextDelta &change)
     m_undoStack.append(element);
 }
 
+// Recording pauses while a step replays; it resumes, and the editor takes the focus
+// back, whatever the step did.
+auto UndoHistory::replayStep()
+{
+    m_trackChanges = false;
+    return qScopeGuard([this] {
+        m_trackChanges = true;
+        m_editor->takeFocus();
+    });
+}
+
 void UndoHistory::Undo()
 {
     if (m_undoStack.size() < 2 || !m_trackChanges) {
         m_editor->takeFocus();
         return;
     }
-    m_trackChanges = false;
-    const auto resume = qScopeGuard([this] {
-        m_trackChanges = true;
-        m_editor->takeFocus();
-    });
+    const auto resume = replayStep();
 
     const UndoElement &newest = m_undoStack.last();
     const UndoElement &before = m_undoStack.at(m_undoStack.size() - 2);
@@ -99,11 +106,7 @@ void UndoHistory::redo()
         m_editor->takeFocus();
         return;
     }
-    m_trackChanges = false;
-    const auto resume = qScopeGuard([this] {
-        m_trackChanges = true;
-        m_editor->takeFocus();
-    });
+    const auto resume = replayStep();
 
     const UndoElement &next = m_redoStack.last();
     const QString target = applyDelta(m_newest, next.Text);

@@ -48,6 +48,7 @@ public:
     qsizetype memoryUsage() const;
 
 private:
+    auto replayStep();
     struct PlannedEdit
     {
         TextDelta change;
