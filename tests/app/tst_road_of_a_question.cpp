@@ -2,10 +2,9 @@
 #include "columns/random_source.h"
 #include "columns/simple_combo.h"
 #include "editor/editor_page.h"
+#include "support/typing.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -70,10 +69,7 @@ void TestRoadOfAQuestion::askEditTransferUndoSave()
     QVERIFY(after.endsWith(QStringLiteral("\n简要说明：\n")));
     QCOMPARE(editor()->textCursor().position(), int(after.size()));
 
-    for (const QChar ch : QStringLiteral("更轻的泵")) {
-        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(editor(), &key);
-    }
+    typeText(editor(), QStringLiteral("更轻的泵"));
     QCOMPARE(editor()->toPlainText(), after + QStringLiteral("更轻的泵"));
 
     const QString path = m_home->filePath(QStringLiteral("问题.rtf"));

@@ -4,6 +4,7 @@
 #include "editor/rtf_reader.h"
 #include "editor/selection_format.h"
 #include "editor/undo_history.h"
+#include "support/typing.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -41,25 +42,6 @@ void onNextModal(QObject *context, std::function<void(QWidget *)> handler)
         handler(modal);
     });
     timer->start();
-}
-
-// Types text as key presses; characters beyond ASCII come as the text of a key event.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClick(widget, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-void selectRange(QTextEdit *edit, int start, int end)
-{
-    QTextCursor cursor = edit->textCursor();
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
 }
 
 bool allCharsHave(QTextDocument *doc, int start, int end, SelectionFormat::Style style)

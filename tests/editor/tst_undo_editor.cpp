@@ -2,34 +2,11 @@
 #include "editor/rich_text_box.h"
 #include "editor/selection_format.h"
 #include "editor/undo_history.h"
+#include "support/typing.h"
 
 #include <QClipboard>
 #include <QRandomGenerator>
 #include <QtTest>
-
-namespace {
-
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar c : text) {
-        if (c == u'\n')
-            QTest::keyClick(widget, Qt::Key_Return);
-        else if (c.unicode() < 128)
-            QTest::keyClick(widget, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-void selectRange(QTextEdit *edit, int start, int end)
-{
-    QTextCursor cursor = edit->textCursor();
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
-}
-
-} // namespace
 
 // The undo history on the real editor, driven by keys and toolbar commands.
 class TestUndoEditor : public QObject
