@@ -1,4 +1,5 @@
 #include "columns/random_source.h"
+#include "question/question_defaults.h"
 #include "question/question_page.h"
 #include "question_test_helpers.h"
 #include "storage/data_directory.h"
@@ -10,18 +11,13 @@
 #include <QWheelEvent>
 #include <memory>
 
-namespace {
-enum Command
-{
-    Save = 0,
-    Load,
-    Remove,
-    Clear,
-    Add,
-    Random,
-    Erase
-};
-}
+using QuestionDefaults::Add;
+using QuestionDefaults::Clear;
+using QuestionDefaults::Erase;
+using QuestionDefaults::Load;
+using QuestionDefaults::Random;
+using QuestionDefaults::Remove;
+using QuestionDefaults::Save;
 
 class TestQuestionColumns : public QObject
 {
