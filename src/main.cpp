@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/unix_signal_watcher.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -55,6 +56,9 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtTranslator);
 
     Form1 form;
+    UnixSignalWatcher endSignals(UnixSignalWatcher::terminationSignals());
+    QObject::connect(&endSignals, &UnixSignalWatcher::signalReceived, &form,
+                     &Form1::quitWithoutAsking);
     form.show();
     return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 #include "app/help_page.h"
 #include "columns/random_source.h"
 #include "editor/editor_page.h"
+#include "editor/recovery_copy.h"
+#include "editor/recovery_offer.h"
 #include "idea/idea_page.h"
 #include "question/question_page.h"
 #include "storage/data_directory.h"
@@ -70,6 +72,7 @@ void Form1::Form_Load()
         return; // without sysh there is no memo to load
     }
     m_help->loadMemo();
+    RecoveryOffer::atStartUp(m_editor);
 }
 
 void Form1::Timer1_Timer()
@@ -90,8 +93,22 @@ bool Form1::Form_QueryUnload()
 {
     if (!m_editor->confirmClose())
         return false;
+    m_editor->recoveryCopy().discard(); // saved, let go, or nothing to keep
     m_help->saveMemo();
     return true;
+}
+
+void Form1::quitWithoutAsking()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    // Told to end first: a message box the saving may raise then closes at once instead of
+    // holding up a logout.
+    QCoreApplication::exit(0);
+    if (m_editor->hasUnsavedChanges())
+        m_editor->recoveryCopy().writeNow();
+    m_help->saveMemo();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -26,6 +26,9 @@ public:
     explicit Form1(QWidget *parent = nullptr);
 
     void Timer1_Timer();
+    // Logout, kill or Ctrl+C: the program ends without asking; the memo is saved and unsaved
+    // editing is left in the recovery copy for the next start.
+    void quitWithoutAsking();
 
     QuestionPage *questionPage() const { return m_question; }
     IdeaPage *ideaPage() const { return m_idea; }

@@ -3,6 +3,7 @@
 #include "editor/editor_actions.h"
 #include "editor/editor_file.h"
 #include "editor/editor_printing.h"
+#include "editor/recovery_copy.h"
 #include "editor/rich_text_box.h"
 #include "editor/selection_format.h"
 #include "editor/text_edit_undo_adapter.h"
@@ -104,6 +105,7 @@ EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
     m_adapter = std::make_unique<TextEditUndoAdapter>(m_edit);
     m_history = std::make_unique<UndoHistory>(m_adapter.get());
     m_history->setTrackChanges(true);
+    m_recovery = new RecoveryCopy(doc, this);
     connect(doc, &QTextDocument::contentsChange, this, &EditorPage::RichTextBox1_Change);
 
     for (QAction *a : m_toolbar->actions()) {
@@ -142,6 +144,7 @@ void EditorPage::RichTextBox1_Change(int position, int charsRemoved, int charsAd
 {
     m_unsaved = true;
     m_history->Record(position, charsRemoved, charsAdded);
+    m_recovery->documentChanged();
 }
 
 void EditorPage::Toolbar1_ButtonClick(const QString &key)
@@ -224,7 +227,15 @@ bool EditorPage::openFrom(const QString &path)
     replaceContent(m_edit->document(), QTextDocumentFragment(&loaded));
     m_edit->moveCursor(QTextCursor::Start);
     m_unsaved = false;
+    m_recovery->discard();
     return true;
+}
+
+void EditorPage::restoreUnsaved(const QTextDocument &content)
+{
+    replaceContent(m_edit->document(), QTextDocumentFragment(&content));
+    m_edit->moveCursor(QTextCursor::Start);
+    m_unsaved = true;
 }
 
 bool EditorPage::saveTo(const QString &path)
@@ -235,6 +246,7 @@ bool EditorPage::saveTo(const QString &path)
         return false;
     }
     m_unsaved = false;
+    m_recovery->discard();
     return true;
 }
 

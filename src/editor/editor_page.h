@@ -16,7 +16,9 @@ class QFileDialog;
 class QLabel;
 class QMenu;
 class QPrinter;
+class QTextDocument;
 class QToolBar;
+class RecoveryCopy;
 class RichTextBox;
 class TextEditUndoAdapter;
 class UndoHistory;
@@ -51,11 +53,14 @@ public:
     // naming the file when it fails, and the editor keeps its content.
     bool openFrom(const QString &path);
     bool saveTo(const QString &path);
+    // A recovered document replaces the content and counts as unsaved.
+    void restoreUnsaved(const QTextDocument &content);
     // The printer's print range chooses the selection or the whole document.
     void printTo(QPrinter *printer);
 
     RichTextBox *editor() const { return m_edit; }
     UndoHistory &history() const { return *m_history; }
+    RecoveryCopy &recoveryCopy() const { return *m_recovery; }
 
 private:
     void RichTextBox1_Change(int position, int charsRemoved, int charsAdded);
@@ -85,5 +90,6 @@ private:
     QFileDialog *m_dialog = nullptr;
     std::unique_ptr<TextEditUndoAdapter> m_adapter;
     std::unique_ptr<UndoHistory> m_history;
+    RecoveryCopy *m_recovery = nullptr;
     bool m_unsaved = false;
 };
