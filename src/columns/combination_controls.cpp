@@ -13,6 +13,9 @@ CombinationControls::CombinationControls(const Names &names, QWidget *parent)
       m_walk(new QRadioButton(QStringLiteral("遍历"), parent))
 {
     m_label->setObjectName(names.label);
+    // Long numbers wrap instead of widening a crowded page.
+    m_label->setWordWrap(true);
+    m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_label->setToolTip(QStringLiteral("参与随机的各栏单词数相乘，就是能组成的不同句子数"));
     m_noRepeat->setObjectName(names.noRepeat);
     m_noRepeat->setToolTip(
@@ -41,6 +44,12 @@ void CombinationControls::watchColumn(SimpleCombo *list, QAbstractButton *onSwit
     connect(list, &SimpleCombo::entriesChanged, this, [this, column] { listChanged(column); });
     connect(onSwitch, &QAbstractButton::toggled, this, &CombinationControls::boxChanged);
     boxChanged();
+}
+
+void CombinationControls::reserveLabelLines(int lines)
+{
+    // A fixed height: the page's layout does not move when a number wraps.
+    m_label->setFixedHeight(lines * m_label->fontMetrics().lineSpacing());
 }
 
 bool CombinationControls::isWalking() const

@@ -39,6 +39,9 @@ public:
     // A column whose list the random compose draws from while its switch is on.
     void watchColumn(SimpleCombo *list, QAbstractButton *onSwitch);
 
+    // Keeps room for this many lines of the label whatever it shows.
+    void reserveLabelLines(int lines);
+
     bool isWalking() const;
 
     enum class Draw

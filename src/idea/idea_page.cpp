@@ -136,17 +136,23 @@ QWidget *IdeaPage::buildComposer()
         new CombinationControls({QStringLiteral("ideaCombinations"), QStringLiteral("ideaNoRepeat"),
                                  QStringLiteral("ideaWalk")},
                                 frame);
+    m_combinations->reserveLabelLines(2);
 
-    auto *layout = new QVBoxLayout(frame);
+    // The word lists above need the height: the new controls go beside the old ones.
+    auto *layout = new QGridLayout(frame);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
-    layout->addWidget(command2);
-    layout->addWidget(m_combine);
-    layout->addWidget(m_random);
-    layout->addWidget(m_combinations->walkOption());
-    layout->addWidget(m_combinations->noRepeatBox());
-    layout->addWidget(m_combinations->label());
-    layout->addStretch(1);
+    QLabel *count = m_combinations->label();
+    count->setFixedWidth(
+        count->fontMetrics().horizontalAdvance(QStringLiteral("共 8208000 种组合")) + 6);
+    count->setSizePolicy(QSizePolicy::Fixed, count->sizePolicy().verticalPolicy());
+    layout->addWidget(command2, 0, 0);
+    layout->addWidget(count, 0, 1);
+    layout->addWidget(m_combine, 1, 0);
+    layout->addWidget(m_combinations->walkOption(), 1, 1);
+    layout->addWidget(m_random, 2, 0);
+    layout->addWidget(m_combinations->noRepeatBox(), 2, 1);
+    layout->setRowStretch(3, 1);
     return frame;
 }
 

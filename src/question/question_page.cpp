@@ -206,6 +206,7 @@ QWidget *QuestionPage::buildManualFrame()
                                               QStringLiteral("questionNoRepeat"),
                                               QStringLiteral("questionWalk")},
                                              frame);
+    m_combinations->reserveLabelLines(2);
 
     auto *layout = new QGridLayout(frame);
     layout->setContentsMargins(4, 2, 4, 2);
@@ -214,6 +215,7 @@ QWidget *QuestionPage::buildManualFrame()
     layout->addLayout(advice, 0, 1);
     layout->addWidget(m_combine, 1, 0);
     layout->addWidget(m_random, 1, 1);
+    layout->setVerticalSpacing(1); // two more rows in the height the result frame sets
     layout->addWidget(m_combinations->walkOption(), 2, 0);
     layout->addWidget(m_combinations->noRepeatBox(), 2, 1);
     layout->addWidget(m_combinations->label(), 3, 0, 1, 2);

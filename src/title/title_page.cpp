@@ -134,7 +134,7 @@ QWidget *TitlePage::buildGenerator()
     extras->addWidget(m_combinations->label(), 1);
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 2, 6, 4);
-    layout->setSpacing(2);
+    layout->setSpacing(0); // the title columns above need every pixel
     layout->addLayout(row);
     layout->addLayout(extras);
     return frame;
