@@ -19,7 +19,6 @@ private slots:
     void noRepeat_everyCombinationOnceThenNothing();
     void noRepeat_repeatTakesTheNextDraw();
     void noRepeat_constantGeneratorStillEnds();
-    void noRepeat_resetForgets();
     void walk_odometerOrderAndWrap();
 };
 
@@ -93,16 +92,6 @@ void TestCombinationBox::noRepeat_constantGeneratorStillEnds()
         QCOMPARE(*memory.next(RandomSource::instance()), (QList<int>{0, i}));
     }
     QCOMPARE(memory.producedCount(), 5);
-}
-
-void TestCombinationBox::noRepeat_resetForgets()
-{
-    NoRepeatDraw memory;
-    memory.reset({1});
-    QVERIFY(memory.next(RandomSource::instance()));
-    QVERIFY(!memory.next(RandomSource::instance()));
-    memory.reset({1});
-    QCOMPARE(*memory.next(RandomSource::instance()), QList<int>{0});
 }
 
 void TestCombinationBox::walk_odometerOrderAndWrap()
