@@ -60,14 +60,23 @@ void SimpleCombo::insertItem(int position, const QString &word)
 {
     if (isFull())
         return;
-    const QSignalBlocker blocker(m_list); // inserting is not selecting
-    m_list->insertItem(qBound(0, position, count()), word);
+    {
+        const QSignalBlocker blocker(m_list); // inserting is not selecting
+        m_list->insertItem(qBound(0, position, count()), word);
+    }
+    emit entriesChanged();
 }
 
 void SimpleCombo::addItem(const QString &word)
 {
+    if (placeItem(word))
+        emit entriesChanged();
+}
+
+bool SimpleCombo::placeItem(const QString &word)
+{
     if (isFull())
-        return;
+        return false;
     int position = count();
     if (m_sorted) {
         // upper bound over the widget's own entries: no copy of the list
@@ -84,22 +93,30 @@ void SimpleCombo::addItem(const QString &word)
     }
     const QSignalBlocker blocker(m_list);
     m_list->insertItem(position, word);
+    return true;
 }
 
 void SimpleCombo::addItems(const QStringList &words)
 {
+    bool changed = false;
     for (const QString &word : words)
-        addItem(word);
+        changed |= placeItem(word);
+    // once for a whole load or shift
+    if (changed)
+        emit entriesChanged();
 }
 
 void SimpleCombo::removeItem(int index)
 {
     if (index < 0 || index >= count())
         return;
-    const QSignalBlocker blocker(m_list);
-    delete m_list->takeItem(index);
-    m_list->setCurrentRow(-1);
-    m_list->clearSelection();
+    {
+        const QSignalBlocker blocker(m_list);
+        delete m_list->takeItem(index);
+        m_list->setCurrentRow(-1);
+        m_list->clearSelection();
+    }
+    emit entriesChanged();
 }
 
 void SimpleCombo::clear()
@@ -109,6 +126,7 @@ void SimpleCombo::clear()
         m_list->clear();
     }
     m_edit->clear();
+    emit entriesChanged();
 }
 
 int SimpleCombo::currentIndex() const

@@ -48,9 +48,12 @@ public:
 signals:
     void activated(int index);
     void returnPressed();
+    // Entries were inserted, removed or cleared; selecting is no change.
+    void entriesChanged();
 
 private:
     void notifySelected(int row);
+    bool placeItem(const QString &word);
 
     QLineEdit *m_edit = nullptr;
     QListWidget *m_list = nullptr;

@@ -2,6 +2,7 @@
 
 #include "columns/automatic_frame.h"
 #include "columns/column_shift.h"
+#include "columns/combination_controls.h"
 #include "columns/enter_key_button.h"
 #include "columns/push_option.h"
 #include "columns/simple_combo.h"
@@ -13,6 +14,7 @@
 #include "idea/idea_styles.h"
 #include "results/result_list.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -77,6 +79,11 @@ IdeaPage::IdeaPage(QWidget *parent) : QWidget(parent)
 
     // The laid-out connecting words match no style; make them agree with "试探型".
     applyStyle(IdeaStyles::Tentative);
+
+    // Column 0 is the object under study: never drawn.
+    for (int i = 1; i < m_columns.size(); ++i)
+        m_combinations->watchColumn(m_columns.at(i)->list(),
+                                    m_columns.at(i)->wordColumn()->onSwitch());
 }
 
 QWidget *IdeaPage::buildStyles()
@@ -125,14 +132,27 @@ QWidget *IdeaPage::buildComposer()
     m_random->setToolTip(QStringLiteral("随机选择各列表框中的单词"));
     m_random->setChecked(true);
     connect(command2, &QPushButton::clicked, this, &IdeaPage::Command2_Click);
+    m_combinations =
+        new CombinationControls({QStringLiteral("ideaCombinations"), QStringLiteral("ideaNoRepeat"),
+                                 QStringLiteral("ideaWalk")},
+                                frame);
+    m_combinations->reserveLabelLines(2);
 
-    auto *layout = new QVBoxLayout(frame);
+    // The word lists above need the height: the new controls go beside the old ones.
+    auto *layout = new QGridLayout(frame);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
-    layout->addWidget(command2);
-    layout->addWidget(m_combine);
-    layout->addWidget(m_random);
-    layout->addStretch(1);
+    QLabel *count = m_combinations->label();
+    count->setFixedWidth(
+        count->fontMetrics().horizontalAdvance(QStringLiteral("共 8208000 种组合")) + 6);
+    count->setSizePolicy(QSizePolicy::Fixed, count->sizePolicy().verticalPolicy());
+    layout->addWidget(command2, 0, 0);
+    layout->addWidget(count, 0, 1);
+    layout->addWidget(m_combine, 1, 0);
+    layout->addWidget(m_combinations->walkOption(), 1, 1);
+    layout->addWidget(m_random, 2, 0);
+    layout->addWidget(m_combinations->noRepeatBox(), 2, 1);
+    layout->setRowStretch(3, 1);
     return frame;
 }
 
@@ -220,11 +240,30 @@ bool IdeaPage::allListsFilled() const
 
 void IdeaPage::compose(bool randomMode)
 {
-    if (randomMode) {
-        // Column 0 is the object under study: never drawn.
-        for (int i = 1; i < m_columns.size(); ++i)
-            m_columns.at(i)->wordColumn()->pickRandom();
+    if (randomMode && !drawWords())
+        return;
+    pushHint(randomMode);
+}
+
+bool IdeaPage::drawWords()
+{
+    switch (m_combinations->drawWithoutRepeat()) {
+    case CombinationControls::Draw::Selected:
+        return true;
+    case CombinationControls::Draw::Exhausted:
+        stopAutomatic();
+        return false;
+    case CombinationControls::Draw::AsUsual:
+        break;
     }
+    // Column 0 is the object under study: never drawn.
+    for (int i = 1; i < m_columns.size(); ++i)
+        m_columns.at(i)->wordColumn()->pickRandom();
+    return true;
+}
+
+void IdeaPage::pushHint(bool randomMode)
+{
     QList<IdeaHint::Piece> pieces;
     for (const IdeaColumn *column : m_columns)
         pieces.append(
@@ -236,6 +275,12 @@ void IdeaPage::Command2_Click()
 {
     if (!allListsFilled() || !m_stop->isChecked())
         return;
+    if (m_combinations->isWalking()) {
+        // Joined as random mode joins, from the walk's words.
+        if (m_combinations->selectNextInWalk())
+            pushHint(true);
+        return;
+    }
     compose(m_random->isChecked());
 }
 

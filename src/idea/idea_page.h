@@ -3,6 +3,7 @@
 #include <QList>
 #include <QWidget>
 
+class CombinationControls;
 class IdeaColumn;
 class QRadioButton;
 class SimpleCombo;
@@ -43,6 +44,9 @@ private:
     bool allListsFilled() const;
     // Draws a word for enabled columns 1 to 5 when random, then puts the hint on top.
     void compose(bool randomMode);
+    // False when "不重复" finds every combination produced: compose nothing then.
+    bool drawWords();
+    void pushHint(bool randomMode);
 
     QList<IdeaColumn *> m_columns;
     QList<QRadioButton *> m_styles;
@@ -51,4 +55,5 @@ private:
     QRadioButton *m_start = nullptr;   // Option12 "开始"
     QRadioButton *m_stop = nullptr;    // Option11 "停止"
     SimpleCombo *m_results = nullptr;  // Combo18
+    CombinationControls *m_combinations = nullptr;
 };

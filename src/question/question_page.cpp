@@ -2,6 +2,7 @@
 
 #include "columns/automatic_frame.h"
 #include "columns/column_shift.h"
+#include "columns/combination_controls.h"
 #include "columns/enter_key_button.h"
 #include "columns/push_option.h"
 #include "columns/simple_combo.h"
@@ -13,6 +14,7 @@
 #include "results/result_list.h"
 #include "storage/word_library.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -78,6 +80,9 @@ QuestionPage::QuestionPage(QWidget *parent) : QWidget(parent)
                        "词不参与随机调整，单击其中的单词可显示在文本框中。")));
     layout->addLayout(buildPatternNotes());
     layout->addLayout(bottom, 1);
+
+    for (QuestionColumn *column : std::as_const(m_columns))
+        m_combinations->watchColumn(column->list(), column->onSwitch());
 }
 
 QLayout *QuestionPage::buildPatternNotes()
@@ -197,6 +202,12 @@ QWidget *QuestionPage::buildManualFrame()
         advice->addWidget(label);
     }
 
+    m_combinations = new CombinationControls({QStringLiteral("questionCombinations"),
+                                              QStringLiteral("questionNoRepeat"),
+                                              QStringLiteral("questionWalk")},
+                                             frame);
+    m_combinations->reserveLabelLines(2);
+
     auto *layout = new QGridLayout(frame);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
@@ -204,6 +215,10 @@ QWidget *QuestionPage::buildManualFrame()
     layout->addLayout(advice, 0, 1);
     layout->addWidget(m_combine, 1, 0);
     layout->addWidget(m_random, 1, 1);
+    layout->setVerticalSpacing(1); // two more rows in the height the result frame sets
+    layout->addWidget(m_combinations->walkOption(), 2, 0);
+    layout->addWidget(m_combinations->noRepeatBox(), 2, 1);
+    layout->addWidget(m_combinations->label(), 3, 0, 1, 2);
     return frame;
 }
 
@@ -298,12 +313,22 @@ bool QuestionPage::listsHoldWords() const
     return QuestionComposer::listsHoldWords(counts);
 }
 
-void QuestionPage::drawWords()
+bool QuestionPage::drawWords()
 {
+    switch (m_combinations->drawWithoutRepeat()) {
+    case CombinationControls::Draw::Selected:
+        return true;
+    case CombinationControls::Draw::Exhausted:
+        stopAutomatic();
+        return false;
+    case CombinationControls::Draw::AsUsual:
+        break;
+    }
     for (QuestionColumn *column : std::as_const(m_columns)) {
         if (column->isSwitchedOn())
             column->wordColumn()->pickRandom();
     }
+    return true;
 }
 
 void QuestionPage::pushQuestion()
@@ -317,12 +342,15 @@ void QuestionPage::pushQuestion()
 
 void QuestionPage::Command1tw_Click()
 {
+    // "遍历" builds the question as random mode does, from the walk's words.
+    const bool walking = m_combinations->isWalking();
     switch (QuestionComposer::manualStep(listsHoldWords(), m_combine->isChecked(),
-                                         m_random->isChecked(), m_stop->isChecked())) {
+                                         m_random->isChecked() || walking, m_stop->isChecked())) {
     case QuestionComposer::Step::Nothing:
         return;
     case QuestionComposer::Step::DrawThenJoin:
-        drawWords();
+        if (!(walking ? m_combinations->selectNextInWalk() : drawWords()))
+            return;
         break;
     case QuestionComposer::Step::JoinAsIs:
         break;
@@ -335,7 +363,8 @@ void QuestionPage::autoStep()
     if (QuestionComposer::automaticStep(listsHoldWords(), m_start->isChecked()) ==
         QuestionComposer::Step::Nothing)
         return;
-    drawWords();
+    if (!drawWords())
+        return;
     pushQuestion();
 }
 

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QWidget>
 
+class CombinationControls;
 class EnterKeyButton;
 class QLabel;
 class QLayout;
@@ -51,7 +52,8 @@ private:
 
     void followColumn7();
     bool listsHoldWords() const;
-    void drawWords();
+    // False when "不重复" finds every combination produced: compose nothing then.
+    bool drawWords();
     void pushQuestion();
     void transfer();
 
@@ -64,6 +66,7 @@ private:
     QRadioButton *m_start = nullptr;
     QRadioButton *m_stop = nullptr;
     SimpleCombo *m_results = nullptr;
+    CombinationControls *m_combinations = nullptr;
 
     // A click on the pattern already shown repeats its set-up; see eventFilter.
     int m_patternRowBeforePress = -1;

@@ -3,6 +3,7 @@
 #include "app/lament_box.h"
 #include "columns/automatic_frame.h"
 #include "columns/column_shift.h"
+#include "columns/combination_controls.h"
 #include "columns/enter_key_button.h"
 #include "columns/push_option.h"
 #include "columns/simple_combo.h"
@@ -13,6 +14,7 @@
 #include "title/title_composer.h"
 #include "title/title_defaults.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -93,6 +95,9 @@ TitlePage::TitlePage(QWidget *parent) : QWidget(parent)
     bottomRow->addWidget(label, 1);
     bottomRow->addWidget(lament);
     layout->addLayout(bottomRow);
+
+    for (const TitleColumn *column : std::as_const(m_columns))
+        m_combinations->watchColumn(column->list(), column->column()->onSwitch());
 }
 
 QWidget *TitlePage::buildGenerator()
@@ -112,13 +117,26 @@ QWidget *TitlePage::buildGenerator()
     m_combine->setObjectName(QStringLiteral("Optionzc"));
     m_combine->setToolTip(QStringLiteral("人工选择各列表框中的单词"));
 
+    m_combinations =
+        new CombinationControls({QStringLiteral("titleCombinations"),
+                                 QStringLiteral("titleNoRepeat"), QStringLiteral("titleWalk")},
+                                frame);
+
     generate->setMinimumWidth(generate->fontMetrics().horizontalAdvance(generate->text()) + 24);
     generate->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-    auto *layout = new QHBoxLayout(frame);
+    auto *row = new QHBoxLayout;
+    row->addWidget(generate);
+    row->addWidget(m_random);
+    row->addWidget(m_combine);
+    row->addWidget(m_combinations->walkOption());
+    auto *extras = new QHBoxLayout;
+    extras->addWidget(m_combinations->noRepeatBox());
+    extras->addWidget(m_combinations->label(), 1);
+    auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 2, 6, 4);
-    layout->addWidget(generate);
-    layout->addWidget(m_random);
-    layout->addWidget(m_combine);
+    layout->setSpacing(0); // the title columns above need every pixel
+    layout->addLayout(row);
+    layout->addLayout(extras);
     return frame;
 }
 
@@ -180,8 +198,12 @@ void TitlePage::Commandsc0_Click()
         return;
     if (!m_stop->isChecked())
         return; // automatic generation owns the list meanwhile
-    if (m_random->isChecked())
-        drawWords();
+    if (m_combinations->isWalking()) {
+        if (!m_combinations->selectNextInWalk())
+            return;
+    } else if (m_random->isChecked() && !drawWords()) {
+        return;
+    }
     insertTitle();
 }
 
@@ -191,14 +213,25 @@ void TitlePage::autoStep()
         return;
     if (!m_start->isChecked())
         return;
-    drawWords(); // always random, whatever Frame7 says
+    if (!drawWords()) // always random, whatever Frame7 says
+        return;
     insertTitle();
 }
 
-void TitlePage::drawWords()
+bool TitlePage::drawWords()
 {
+    switch (m_combinations->drawWithoutRepeat()) {
+    case CombinationControls::Draw::Selected:
+        return true;
+    case CombinationControls::Draw::Exhausted:
+        stopAutomatic();
+        return false;
+    case CombinationControls::Draw::AsUsual:
+        break;
+    }
     for (const int i : TitleComposer::columnsToDraw(statesOf(m_columns)))
         m_columns.at(i)->column()->pickRandom();
+    return true;
 }
 
 void TitlePage::insertTitle()

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QWidget>
 
+class CombinationControls;
 class QRadioButton;
 class SimpleCombo;
 class TitleColumn;
@@ -33,7 +34,8 @@ private:
 
     void Commandsc0_Click();
     void shiftColumns(int left);
-    void drawWords();
+    // False when "不重复" finds every combination produced: compose nothing then.
+    bool drawWords();
     void insertTitle();
 
     QList<TitleColumn *> m_columns;
@@ -42,4 +44,5 @@ private:
     QRadioButton *m_combine = nullptr;
     QRadioButton *m_start = nullptr;
     QRadioButton *m_stop = nullptr;
+    CombinationControls *m_combinations = nullptr;
 };

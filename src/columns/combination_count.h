@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// How many combinations a page's drawn columns make: the product of their entry counts.
+// Ten full lists make about 10^45, far beyond 64 bits, so the product is exact only up to
+// the limit and an estimate beyond it.
+class CombinationCount
+{
+public:
+    static constexpr quint64 ExactLimit = 1000000000000000ULL; // 10^15
+
+    // 0 when a count is 0; 1 for no counts at all.
+    static CombinationCount of(const QList<int> &counts);
+
+    bool isExact() const { return m_exact; }
+    // The product; meaningful only while isExact().
+    quint64 value() const { return m_value; }
+    bool isZero() const { return m_exact && m_value == 0; }
+
+    // "468", or "约 3.7×10^18" beyond the limit.
+    QString text() const;
+    // A number up to the product, in the same form (the walk's "第 k").
+    static QString numberText(quint64 number);
+
+private:
+    bool m_exact = true;
+    quint64 m_value = 1;
+    long double m_estimate = 1.0L;
+};
