@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/window_geometry.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtTranslator);
 
     Form1 form;
+    WindowGeometry::keep(&form);
     form.show();
     return QApplication::exec();
 }

@@ -49,7 +49,11 @@ signals:
     void activated(int index);
     void returnPressed();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
+    void nameParts();
     void notifySelected(int row);
 
     QLineEdit *m_edit = nullptr;
