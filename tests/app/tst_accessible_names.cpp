@@ -102,7 +102,48 @@ void TestAccessibleNames::everyInteractiveControl_hasAName()
     QCOMPARE(unnamed.size(), 0);
 }
 
-void TestAccessibleNames::columnControls_takeTheirColumnsCaption() {}
+void TestAccessibleNames::columnControls_takeTheirColumnsCaption()
+{
+    Form1 form;
+    const auto find = [&form](const char *name) {
+        return form.findChild<QWidget *>(QLatin1String(name));
+    };
+    auto *words = find("Combowt(0)")->findChild<QListWidget *>();
+    QCOMPARE(nameOf(words), QStringLiteral("材料名词栏 单词列表"));
+    QCOMPARE(nameOf(find("Text6(0)")), QStringLiteral("材料名词栏 输入框"));
+    QCOMPARE(nameOf(find("Text8(0)")), QStringLiteral("栏名"));
+
+    // The user renames the column; a screen reader hears the new caption.
+    auto *caption = qobject_cast<QLineEdit *>(find("Text8(0)"));
+    caption->selectAll();
+    QTest::keyClicks(caption, QStringLiteral("abc"));
+    QCOMPARE(nameOf(words), QStringLiteral("abc 单词列表"));
+    QCOMPARE(nameOf(find("Text6(0)")), QStringLiteral("abc 输入框"));
+
+    // The title page's list edit line is the column's input box; the idea page's
+    // connecting-word boxes are read through their edit lines (Qt on Linux gives a combo
+    // box its text as name).
+    QCOMPARE(nameOf(find("Combotm(0)")->findChild<QLineEdit *>()),
+             qobject_cast<QLineEdit *>(find("Text1(0)"))->text() + QStringLiteral(" 输入框"));
+    auto *lead = find("Combot(1)");
+    const QString ideaCaption = qobject_cast<QLineEdit *>(find("Text21(1)"))->text();
+    QCOMPARE(lead->accessibleName(), ideaCaption + QStringLiteral(" 前接词"));
+    QCOMPARE(nameOf(lead->findChild<QLineEdit *>()), ideaCaption + QStringLiteral(" 前接词"));
+
+    // A result list has no column: its frame's title names it. Icon-only buttons read
+    // their tool tips.
+    form.show();
+    QCOMPARE(nameOf(find("Combo1wy")->findChild<QListWidget *>()),
+             QStringLiteral("提示问题栏 列表"));
+    QToolButton *cut = nullptr;
+    for (auto *button : find("Toolbar1")->findChildren<QToolButton *>()) {
+        if (button->defaultAction() && button->defaultAction()->objectName() == u"cut")
+            cut = button;
+    }
+    QVERIFY(cut);
+    QCOMPARE(nameOf(cut), QStringLiteral("剪切"));
+    QCOMPARE(nameOf(find("Command10(4)")), QStringLiteral("与右栏交换内容"));
+}
 
 QTEST_MAIN(TestAccessibleNames)
 #include "tst_accessible_names.moc"
