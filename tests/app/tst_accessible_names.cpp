@@ -27,33 +27,22 @@ namespace {
 
 bool isInteractive(QAccessible::Role role)
 {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::List:
-    case QAccessible::EditableText:
-    case QAccessible::PageTab:
-    case QAccessible::Link:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::SpinBox:
-        return true;
-    default:
-        return false;
-    }
+    static const QList<QAccessible::Role> roles = {
+        QAccessible::PushButton,     QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::ComboBox,       QAccessible::List,     QAccessible::EditableText,
+        QAccessible::PageTab,        QAccessible::Link,     QAccessible::ButtonMenu,
+        QAccessible::ButtonDropDown, QAccessible::SpinBox};
+    return roles.contains(role);
 }
 
+// The control's object path, for the failure message.
 QString describe(QAccessibleInterface *iface)
 {
-    QObject *object = iface->object();
-    QString path;
-    for (QObject *o = object; o; o = o->parent())
-        path.prepend(QLatin1Char('/') + (o->objectName().isEmpty()
-                                             ? QLatin1String(o->metaObject()->className())
-                                             : o->objectName()));
-    return QStringLiteral("%1 role %2").arg(path).arg(int(iface->role()));
+    QStringList path;
+    for (QObject *o = iface->object(); o; o = o->parent())
+        path.prepend(o->objectName().isEmpty() ? QLatin1String(o->metaObject()->className())
+                                               : o->objectName());
+    return path.join(QLatin1Char('/'));
 }
 
 // Depth-first through the accessible tree, which also holds the tabs and list entries
