@@ -171,6 +171,12 @@ void TestPaletteContrast::everyTextAndIcon_reads_data()
     QTest::newRow("light") << light << light;
     QTest::newRow("dark") << darkPalette() << darkPalette();
     QTest::newRow("light, then dark") << light << darkPalette();
+    QPalette highContrast(Qt::white, Qt::black, Qt::white, Qt::white, Qt::white, Qt::white,
+                          Qt::yellow, Qt::black, Qt::black);
+    highContrast.setColor(QPalette::Link, Qt::yellow);
+    highContrast.setColor(QPalette::Highlight, Qt::cyan);
+    highContrast.setColor(QPalette::HighlightedText, Qt::black);
+    QTest::newRow("high contrast") << highContrast << highContrast;
 }
 
 void TestPaletteContrast::everyTextAndIcon_reads()
