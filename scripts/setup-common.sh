@@ -20,7 +20,7 @@ need_packages() {
     fi
 }
 
-BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-noto-cjk libgl-dev)
+BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-noto-cjk libgl-dev libqt6svg6)
 
 build_quorvane() {
     if [ ! -f "$BUILD_DIR/build.ninja" ]; then

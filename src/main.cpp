@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/unix_signal_watcher.h"
+#include "app/window_geometry.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -56,6 +57,7 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtTranslator);
 
     Form1 form;
+    WindowGeometry::keep(&form);
     UnixSignalWatcher endSignals(UnixSignalWatcher::terminationSignals());
     QObject::connect(&endSignals, &UnixSignalWatcher::signalReceived, &form,
                      &Form1::quitWithoutAsking);

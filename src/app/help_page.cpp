@@ -63,6 +63,7 @@ HelpPage::HelpPage(QWidget *parent) : QWidget(parent)
     layout->addWidget(helpBox(QStringLiteral("RichTextBox4"), QStringLiteral("pages"), this), 3, 0);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Text4"));
+    m_memo->setAccessibleName(QStringLiteral("备忘本"));
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(m_memo, 3, 1);
     layout->setRowStretch(1, 1);

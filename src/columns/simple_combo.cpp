@@ -2,6 +2,8 @@
 
 #include "columns/sorted_order.h"
 
+#include <QEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -34,6 +36,31 @@ SimpleCombo::SimpleCombo(QWidget *parent)
             notifySelected(row);
     });
     connect(m_edit, &QLineEdit::returnPressed, this, &SimpleCombo::returnPressed);
+}
+
+bool SimpleCombo::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish)
+        nameParts(); // the frame around it is known by now
+    return QWidget::event(event);
+}
+
+// Screen readers need a name on the edit line and the list, which have no caption of
+// their own: the combo's name, else the title of the frame it stands in. Names given
+// from outside (a column's) stay.
+void SimpleCombo::nameParts()
+{
+    QString owner = accessibleName();
+    for (QWidget *w = parentWidget(); owner.isEmpty() && w; w = w->parentWidget()) {
+        if (auto *frame = qobject_cast<QGroupBox *>(w))
+            owner = frame->title();
+    }
+    if (owner.isEmpty())
+        return;
+    if (m_list->accessibleName().isEmpty())
+        m_list->setAccessibleName(owner + QStringLiteral(" 列表"));
+    if (m_edit->accessibleName().isEmpty())
+        m_edit->setAccessibleName(owner + QStringLiteral(" 编辑框"));
 }
 
 int SimpleCombo::count() const

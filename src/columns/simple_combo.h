@@ -51,7 +51,11 @@ signals:
     // Entries were inserted, removed or cleared; selecting is no change.
     void entriesChanged();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
+    void nameParts();
     void notifySelected(int row);
     bool placeItem(const QString &word);
 

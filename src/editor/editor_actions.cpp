@@ -1,8 +1,9 @@
 #include "editor/editor_actions.h"
 
+#include "editor/toolbar_icons.h"
+
 #include <QAction>
 #include <QActionGroup>
-#include <QIcon>
 #include <QMenu>
 #include <QToolBar>
 
@@ -44,13 +45,6 @@ const QList<ToolbarButton> &buttons()
     return table;
 }
 
-// The theme's icon where there is one, else the one bundled with the program.
-QIcon iconFor(const ToolbarButton &button)
-{
-    const QIcon bundled(QStringLiteral(":/icons/%1.png").arg(QLatin1String(button.key)));
-    return QIcon::fromTheme(QLatin1String(button.themeIcon), bundled);
-}
-
 } // namespace
 
 const QList<const char *> &toolbarKeys()
@@ -73,12 +67,14 @@ QToolBar *createToolbar(QWidget *owner)
     auto *alignments = new QActionGroup(toolbar);
     // Justified paragraphs (from other programs' files) check none of the three.
     alignments->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    auto *icons = new ToolbarIcons(toolbar);
 
     for (const ToolbarButton &button : buttons()) {
         const QString key = QLatin1String(button.key);
         const QString tip = QString::fromUtf16(button.tip);
-        auto *action = new QAction(iconFor(button), tip, toolbar);
+        auto *action = new QAction(tip, toolbar);
         action->setObjectName(key);
+        icons->add(action, key, QLatin1String(button.themeIcon));
         action->setToolTip(tip);
         action->setShortcuts(button.shortcuts);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -8,6 +8,7 @@
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
     setObjectName(QStringLiteral("RichTextBox1"));
+    setAccessibleName(QStringLiteral("编辑区"));
     setUndoRedoEnabled(false); // the page keeps its own history
     setAcceptRichText(false);
 }

@@ -1,5 +1,6 @@
 #include "idea/idea_column.h"
 
+#include "columns/column_names.h"
 #include "columns/simple_combo.h"
 #include "columns/word_column.h"
 #include "idea/connecting_word_box.h"
@@ -10,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -138,6 +140,15 @@ IdeaColumn::IdeaColumn(int index, QWidget *parent) : QWidget(parent), m_index(in
     layout->addLayout(inputRow);
     layout->addWidget(switchFrame);
     layout->addLayout(buttons);
+
+    auto *spoken = new ColumnNames(m_caption);
+    spoken->name(m_lead, QStringLiteral("前接词"));
+    spoken->name(m_list->listWidget(), ColumnNames::roleOfList());
+    spoken->name(m_list->lineEdit(), QStringLiteral("单词列表编辑框"));
+    spoken->name(m_trail, QStringLiteral("后接词"));
+    spoken->name(m_input, ColumnNames::roleOfInput());
+    if (m_shift) // the last but one has no tool tip, but a name all the same
+        m_shift->setAccessibleName(QStringLiteral("与右栏交换内容"));
 }
 
 QPushButton *IdeaColumn::makeButton(const char *name, const QString &caption,

@@ -1,5 +1,6 @@
 #include "question/question_column.h"
 
+#include "columns/column_names.h"
 #include "columns/simple_combo.h"
 #include "columns/word_column.h"
 #include "question/command_box.h"
@@ -110,6 +111,14 @@ QuestionColumn::QuestionColumn(const Names &names, const QuestionDefaults::Colum
     layout->addWidget(m_commands);
 
     connect(m_commands, &QComboBox::activated, this, &QuestionColumn::runCommand);
+
+    auto *spoken = new ColumnNames(m_caption);
+    spoken->name(m_list->listWidget(), ColumnNames::roleOfList());
+    spoken->name(m_list->lineEdit(), QStringLiteral("单词列表编辑框"));
+    spoken->name(m_input, ColumnNames::roleOfInput());
+    spoken->name(m_commands, QStringLiteral("命令"));
+    if (m_shift)
+        m_shift->setAccessibleName(m_shift->toolTip());
 }
 
 bool QuestionColumn::isSwitchedOn() const

@@ -141,6 +141,7 @@ QWidget *QuestionPage::buildPatternArea()
     auto *area = new QWidget(this);
     m_patterns = new SimpleCombo(area);
     m_patterns->setObjectName(QStringLiteral("Combo1"));
+    m_patterns->setAccessibleName(QStringLiteral("示例句型"));
     for (const QuestionPattern &pattern : QuestionPatterns::all())
         m_patterns->addItem(pattern.entry);
     m_patterns->setText(QuestionPatterns::hint());

@@ -1,10 +1,13 @@
 #include "title/title_column.h"
 
+#include "app/readable_colour.h"
+#include "columns/column_names.h"
 #include "columns/simple_combo.h"
 #include "columns/word_column.h"
 #include "storage/word_library.h"
 #include "title/title_defaults.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -52,6 +55,7 @@ TitleColumn::TitleColumn(int index, const TitleColumnDefault &defaults, bool wit
         auto *shift = new QPushButton(QStringLiteral(">"), this);
         shift->setObjectName(indexed(QStringLiteral("Command11"), index));
         shift->setToolTip(QStringLiteral("与右栏交换内容"));
+        shift->setAccessibleName(shift->toolTip());
         shift->setFixedWidth(shiftWidth);
         connect(shift, &QPushButton::clicked, this, [this] { emit shiftRequested(m_index); });
         captionRow->addWidget(shift);
@@ -65,12 +69,7 @@ TitleColumn::TitleColumn(int index, const TitleColumnDefault &defaults, bool wit
     m_list->setSorted(defaults.sorted);
     for (const QString &word : defaults.words)
         m_list->insertItem(m_list->count(), word); // stored order, whatever the collation
-    QPalette colours = m_list->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        colours.setColor(group, QPalette::Base, colours.color(group, QPalette::ToolTipBase));
-        colours.setColor(group, QPalette::Text, colours.color(group, QPalette::ToolTipText));
-    }
-    m_list->setPalette(colours);
+    applyListColours();
     m_list->setMinimumHeight(120);
     layout->addWidget(m_list, 1);
 
@@ -96,6 +95,9 @@ TitleColumn::TitleColumn(int index, const TitleColumnDefault &defaults, bool wit
                                                   /*deleteEmptiesInput=*/false},
                               this);
     m_column->applySwitch();
+    auto *spoken = new ColumnNames(m_caption);
+    spoken->name(m_list->listWidget(), ColumnNames::roleOfList());
+    spoken->name(m_list->lineEdit(), ColumnNames::roleOfInput()); // the edit line is the input
 
     connect(addButton(QStringLiteral("Commandtj3"), QStringLiteral("添加单词"),
                       QStringLiteral("把文本框中的内容添加到列表框中")),
@@ -116,6 +118,28 @@ TitleColumn::TitleColumn(int index, const TitleColumnDefault &defaults, bool wit
     connect(addButton(QStringLiteral("Commandck3"), QStringLiteral("调用词库"),
                       QStringLiteral("调出上次保存的本栏词库")),
             &QPushButton::clicked, this, &TitleColumn::loadLibrary);
+}
+
+// The lists wear the tool-tip colours; some dark palettes pair a light tool-tip text with
+// a light tool-tip background, so the text is made to read on the background taken.
+void TitleColumn::applyListColours()
+{
+    QPalette colours = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor background = colours.color(group, QPalette::ToolTipBase);
+        colours.setColor(group, QPalette::Base, background);
+        colours.setColor(
+            group, QPalette::Text,
+            ReadableColour::readableOn(background, colours.color(group, QPalette::ToolTipText)));
+    }
+    m_list->setPalette(colours);
+}
+
+void TitleColumn::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyListColours();
 }
 
 QPushButton *TitleColumn::addButton(const QString &name, const QString &caption,

@@ -32,7 +32,11 @@ public:
 signals:
     void shiftRequested(int index);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void applyListColours();
     QPushButton *addButton(const QString &name, const QString &caption, const QString &toolTip);
 
     int m_index;
