@@ -15,8 +15,8 @@ namespace {
 // GB18030 has no such byte and reads it as U+FFFD. Both sides are rewritten around the
 // codec: a 0x80 that starts a character becomes GB18030's own euro (A2 E3) before
 // decoding, and every "€" is written as 0x80.
-const char Cp936Euro = '\x80';
-const QByteArray Gb18030Euro("\xA2\xE3");
+constexpr char Cp936Euro = '\x80';
+constexpr char Gb18030Euro[] = "\xA2\xE3";
 
 bool isLeadByte(quint8 b)
 {
