@@ -89,6 +89,7 @@ void HelpPage::saveMemo()
     QString memo = m_memo->toPlainText();
     memo.replace(u'\n', QStringLiteral("\r\n"));
     QString error;
-    if (!MemoFile::save(DataDirectory::filePath(MemoFile::fileName()), memo, &error))
+    if (!DataDirectory::ensureExists(&error) ||
+        !MemoFile::save(DataDirectory::filePath(MemoFile::fileName()), memo, &error))
         QMessageBox::warning(this, QStringLiteral("备忘本"), error);
 }

@@ -2,6 +2,7 @@
 
 #include "editor/rtf_reader.h"
 #include "editor/rtf_writer.h"
+#include "storage/checked_save.h"
 #include "storage/line_file.h"
 
 #include <QDir>
@@ -46,11 +47,12 @@ bool load(const QString &path, QTextDocument *into, QString *error)
 
 bool save(const QString &path, const QTextDocument &doc, QString *error)
 {
-    QString writeError;
-    if (LineFile::writeAll(path, writeRtf(doc), &writeError))
+    QString reason;
+    if (CheckedSave::writeFile(path, writeRtf(doc), &reason))
         return true;
     if (error)
-        *error = QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path));
+        *error =
+            QStringLiteral("无法保存文件：%1（%2）").arg(QDir::toNativeSeparators(path), reason);
     return false;
 }
 

@@ -5,7 +5,7 @@
 class QByteArray;
 class QTextDocument;
 
-// The editor's documents on disk: RTF written whole through QSaveFile; read as RTF, or as
+// The editor's documents on disk: RTF written whole through CheckedSave; read as RTF, or as
 // plain text (GB18030, or UTF-8 with a byte-order mark) when the file is not RTF.
 namespace EditorFile {
 

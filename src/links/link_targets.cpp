@@ -94,7 +94,7 @@ QString resolve(const QString &target, QString *error)
         helpSection(QStringLiteral("notice")) + helpSection(QStringLiteral("common")) +
         helpSection(QStringLiteral("pages")) + QStringLiteral("</body></html>");
     const QString path = DataDirectory::filePath(QStringLiteral("quorvane-help.html"));
-    if (!LineFile::writeAll(path, html.toUtf8(), error))
+    if (!DataDirectory::ensureExists(error) || !LineFile::writeAll(path, html.toUtf8(), error))
         return QString();
     return QUrl::fromLocalFile(path).toString();
 }

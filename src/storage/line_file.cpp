@@ -1,12 +1,66 @@
 #include "storage/line_file.h"
 
+#include "storage/checked_save.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace LineFile {
+
+namespace {
+
+// Code page 936, which the older program wrote, has the euro as the single byte 0x80;
+// GB18030 has no such byte and reads it as U+FFFD. Both sides are rewritten around the
+// codec: a 0x80 that starts a character becomes GB18030's own euro (A2 E3) before
+// decoding, and every "€" is written as 0x80.
+constexpr char Cp936Euro = '\x80';
+constexpr char Gb18030Euro[] = "\xA2\xE3";
+
+bool isLeadByte(quint8 b)
+{
+    return b >= 0x81 && b <= 0xFE;
+}
+
+bool isDigitByte(quint8 b)
+{
+    return b >= 0x30 && b <= 0x39;
+}
+
+// Walks character by character as the decoder does (an unfinished or broken sequence
+// takes one byte), so a 0x80 that trails a double-byte character is left alone.
+QByteArray withGb18030Euro(const QByteArray &bytes)
+{
+    if (!bytes.contains(Cp936Euro))
+        return bytes;
+    const qsizetype size = bytes.size();
+    const auto at = [&bytes, size](qsizetype i) { return i < size ? quint8(bytes.at(i)) : 0; };
+    QByteArray out;
+    out.reserve(size + 16);
+    qsizetype i = 0;
+    while (i < size) {
+        const quint8 first = at(i);
+        if (first == 0x80) {
+            out += Gb18030Euro;
+            ++i;
+            continue;
+        }
+        qsizetype length = 1;
+        if (isLeadByte(first)) {
+            const quint8 second = at(i + 1);
+            if (isDigitByte(second) && isLeadByte(at(i + 2)) && isDigitByte(at(i + 3)))
+                length = 4;
+            else if (second >= 0x40 && second <= 0xFE && second != 0x7F)
+                length = 2;
+        }
+        out.append(bytes.constData() + i, length);
+        i += length;
+    }
+    return out;
+}
+
+} // namespace
 
 QString decodeText(const QByteArray &bytes)
 {
@@ -16,7 +70,7 @@ QString decodeText(const QByteArray &bytes)
     QStringDecoder decoder("GB18030");
     if (!decoder.isValid())
         return QString::fromLocal8Bit(bytes);
-    return decoder.decode(bytes);
+    return decoder.decode(withGb18030Euro(bytes));
 }
 
 QStringList decodeLines(const QByteArray &bytes, int maxLines)
@@ -44,7 +98,15 @@ QByteArray encodeText(const QString &text)
     QStringEncoder encoder("GB18030");
     if (!encoder.isValid())
         return text.toLocal8Bit();
-    return encoder.encode(text);
+    QByteArray bytes;
+    qsizetype start = 0;
+    for (qsizetype euro = text.indexOf(u'€'); euro >= 0; euro = text.indexOf(u'€', start)) {
+        bytes += encoder.encode(QStringView(text).mid(start, euro - start));
+        bytes += Cp936Euro;
+        start = euro + 1;
+    }
+    bytes += encoder.encode(QStringView(text).mid(start));
+    return bytes;
 }
 
 QByteArray encodeLines(const QStringList &lines)
@@ -85,13 +147,13 @@ bool ensureAndRead(const QString &path, QStringList *lines, QString *error)
 
 bool writeAll(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("无法写入文件：%1").arg(QDir::toNativeSeparators(path));
-        return false;
-    }
-    return true;
+    QString reason;
+    if (CheckedSave::writeFile(path, bytes, &reason))
+        return true;
+    if (error)
+        *error =
+            QStringLiteral("无法写入文件：%1（%2）").arg(QDir::toNativeSeparators(path), reason);
+    return false;
 }
 
 } // namespace LineFile

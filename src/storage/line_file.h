@@ -12,13 +12,16 @@ constexpr int MaxLinesRead = 2001;
 
 QStringList decodeLines(const QByteArray &bytes, int maxLines = MaxLinesRead);
 QByteArray encodeLines(const QStringList &lines); // each line followed by CR LF
-QByteArray encodeText(const QString &text);       // GB18030 bytes, text unchanged
+// GB18030 bytes, except that "€" is 0x80 as in code page 936, which the older program
+// wrote; a 0x80 standing as a character of its own reads back as "€".
+QByteArray encodeText(const QString &text);
 QString decodeText(const QByteArray &bytes);
 
 // Creates an empty file when none exists (the append-and-close idiom), then reads it.
 // False, with error set to a short Chinese message naming the file, when it fails.
 bool ensureAndRead(const QString &path, QStringList *lines, QString *error);
-// Writes the whole file through QSaveFile, so a failure leaves the old file whole.
+// Writes the whole file through CheckedSave: on failure the old file stays byte for byte
+// and error names the file and the cause.
 bool writeAll(const QString &path, const QByteArray &bytes, QString *error);
 
 } // namespace LineFile

@@ -40,8 +40,11 @@ bool loadWords(const QString &path, QStringList *words, QString *error)
 
 void saveList(const SimpleCombo *list, const QString &fileName, QWidget *messageParent)
 {
+    // sysh may have been removed while the program runs; it is made again rather than lose
+    // the words.
     QString error;
-    if (!saveWords(DataDirectory::filePath(fileName), list->items(), &error))
+    if (!DataDirectory::ensureExists(&error) ||
+        !saveWords(DataDirectory::filePath(fileName), list->items(), &error))
         QMessageBox::warning(messageParent, QStringLiteral("保存词库"), error);
 }
 

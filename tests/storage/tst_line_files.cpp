@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The memo and word-library files: bytes on disk and what loads back.
 class TestLineFiles : public QObject
 {
@@ -17,6 +19,8 @@ private slots:
     void decodeLines_acceptsEveryLineEnd();
     void words_areWrittenAsGbkWithCrLf();
     void charactersOutsideGbk_surviveSaveAndLoad();
+    void cp936Euro_readsAndWritesAsTheSingleByte_data();
+    void cp936Euro_readsAndWritesAsTheSingleByte();
     void load_capsAt2001Lines_andCreatesMissingFile();
     void memo_dropsEmptyLines_andLeadsWithABreak_data();
     void memo_dropsEmptyLines_andLeadsWithABreak();
@@ -80,6 +84,40 @@ void TestLineFiles::charactersOutsideGbk_surviveSaveAndLoad()
     QStringList loaded;
     QVERIFY(WordLibrary::loadWords(path, &loaded, &error));
     QCOMPARE(loaded, words);
+}
+
+void TestLineFiles::cp936Euro_readsAndWritesAsTheSingleByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("alone and after ASCII")
+        << QByteArray("\x80\r\n5\x80\r\n") << QStringList{u"€"_s, u"5€"_s};
+    QTest::newRow("after a double-byte character") // 扳, then a lone 0x80
+        << QByteArray("\xb0\xe2\x80\r\n") << QStringList{u"扳€"_s};
+    QTest::newRow("as the trail byte of 亐, then alone")
+        << QByteArray("\x81\x80\x80\r\n") << QStringList{u"亐€"_s};
+    QTest::newRow("after a four-byte character") // U+0080 in GB18030's four bytes
+        << QByteArray("\x81\x30\x81\x30\x80\r\n") << QStringList{u"\u0080€"_s};
+}
+
+void TestLineFiles::cp936Euro_readsAndWritesAsTheSingleByte()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, words);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dlls1.kvr"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QStringList loaded;
+    QString error;
+    QVERIFY(WordLibrary::loadWords(path, &loaded, &error));
+    QCOMPARE(loaded, words);
+    QVERIFY(WordLibrary::saveWords(path, loaded, &error));
+    QCOMPARE(readBytes(path), bytes);
+    // A broken sequence before the byte does not swallow it.
+    QCOMPARE(LineFile::decodeText("\x81\x30\x80"), u"\ufffd0€"_s);
 }
 
 void TestLineFiles::load_capsAt2001Lines_andCreatesMissingFile()
