@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    Form1 form;
+    Form1 form(nullptr, Form1::PageBuilding::AfterFirstPaint);
     form.show();
     return QApplication::exec();
 }

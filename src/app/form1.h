@@ -23,15 +23,22 @@ class Form1 : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // The program builds the hidden pages right after the first paint; until then each
+    // accessor, the tick, a transfer, a page switch and close build them when they need one.
+    enum class PageBuilding
+    {
+        AtOnce,
+        AfterFirstPaint
+    };
+    explicit Form1(QWidget *parent = nullptr, PageBuilding building = PageBuilding::AtOnce);
 
     void Timer1_Timer();
 
     QuestionPage *questionPage() const { return m_question; }
-    IdeaPage *ideaPage() const { return m_idea; }
-    TitlePage *titlePage() const { return m_title; }
-    EditorPage *editorPage() const { return m_editor; }
-    HelpPage *helpPage() const { return m_help; }
+    IdeaPage *ideaPage() const;
+    TitlePage *titlePage() const;
+    EditorPage *editorPage() const;
+    HelpPage *helpPage() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -40,6 +47,7 @@ private:
     void Form_Load();
     void SSTab1_Click();
     bool Form_QueryUnload();
+    void buildPages();
 
     QTabWidget *m_tabs = nullptr;
     QuestionPage *m_question = nullptr;
@@ -49,4 +57,6 @@ private:
     HelpPage *m_help = nullptr;
     QTimer *m_timer = nullptr;
     bool m_closed = false;
+    bool m_memoWanted = false;
+    QList<QWidget *> m_placeholders; // where the deferred pages go: idea, title, editor, help
 };
