@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    Form1 form;
+    Form1 form(nullptr, Form1::PageBuilding::AfterFirstPaint);
     WindowGeometry::keep(&form);
     UnixSignalWatcher endSignals(UnixSignalWatcher::terminationSignals());
     QObject::connect(&endSignals, &UnixSignalWatcher::signalReceived, &form,

@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/after_first_paint.h"
+#include "app/deferred_pages.h"
 #include "app/help_page.h"
 #include "columns/random_source.h"
 #include "editor/editor_page.h"
@@ -16,7 +18,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-Form1::Form1(QWidget *parent) : QMainWindow(parent)
+Form1::Form1(QWidget *parent, PageBuilding building) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvane v3.0"));
@@ -27,38 +29,92 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(m_tabs);
 
     m_question = new QuestionPage(m_tabs);
-    m_idea = new IdeaPage(m_tabs);
-    m_title = new TitlePage(m_tabs);
-    m_editor = new EditorPage(m_tabs);
-    m_help = new HelpPage(m_tabs);
     m_tabs->addTab(m_question, QStringLiteral("问题提示"));
-    m_tabs->addTab(m_idea, QStringLiteral("思路提示"));
-    m_tabs->addTab(m_title, QStringLiteral("题目提示"));
-    m_tabs->addTab(m_editor, QStringLiteral("编辑保存"));
-    m_tabs->addTab(m_help, QStringLiteral("使用说明"));
+    if (building == PageBuilding::AfterFirstPaint) {
+        m_placeholders = DeferredPages::addPlaceholders(
+            m_tabs, {QStringLiteral("思路提示"), QStringLiteral("题目提示"),
+                     QStringLiteral("编辑保存"), QStringLiteral("使用说明")});
+        new AfterFirstPaint(this, [this] { buildPages(); });
+    } else {
+        buildPages();
+    }
     m_tabs->setCurrentIndex(0);
     connect(m_tabs, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
     // "传送=>" on every prompt page appends to the editor without switching pages.
-    const auto transfer = [this](const QString &heading, const QString &sentence) {
-        m_editor->appendTransfer(heading, sentence);
-    };
-    connect(m_question, &QuestionPage::transferRequested, m_editor, transfer);
-    connect(m_idea, &IdeaPage::transferRequested, m_editor, transfer);
-    connect(m_title, &TitlePage::transferRequested, m_editor, transfer);
+    connect(m_question, &QuestionPage::transferRequested, this,
+            [this](const QString &heading, const QString &sentence) {
+                editorPage()->appendTransfer(heading, sentence);
+            });
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     // The desktop session may end without a close event; the memo is saved then too.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { m_help->saveMemo(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { helpPage()->saveMemo(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
         if (!m_closed)
-            m_help->saveMemo();
+            helpPage()->saveMemo();
     });
 
     resize(792, 539);
     Form_Load();
+}
+
+void Form1::buildPages()
+{
+    if (m_help)
+        return;
+    m_idea = new IdeaPage(m_tabs);
+    m_title = new TitlePage(m_tabs);
+    m_editor = new EditorPage(m_tabs);
+    m_help = new HelpPage(m_tabs);
+    if (m_placeholders.isEmpty()) {
+        m_tabs->addTab(m_idea, QStringLiteral("思路提示"));
+        m_tabs->addTab(m_title, QStringLiteral("题目提示"));
+        m_tabs->addTab(m_editor, QStringLiteral("编辑保存"));
+        m_tabs->addTab(m_help, QStringLiteral("使用说明"));
+    } else {
+        DeferredPages::replace(m_tabs, m_placeholders, {m_idea, m_title, m_editor, m_help});
+        m_placeholders.clear();
+    }
+    const auto transfer = [this](const QString &heading, const QString &sentence) {
+        m_editor->appendTransfer(heading, sentence);
+    };
+    connect(m_idea, &IdeaPage::transferRequested, m_editor, transfer);
+    connect(m_title, &TitlePage::transferRequested, m_editor, transfer);
+    if (m_memoWanted)
+        loadLastRun();
+}
+
+void Form1::loadLastRun()
+{
+    m_help->loadMemo();
+    RecoveryOffer::atStartUp(m_editor);
+}
+
+IdeaPage *Form1::ideaPage() const
+{
+    const_cast<Form1 *>(this)->buildPages();
+    return m_idea;
+}
+
+TitlePage *Form1::titlePage() const
+{
+    const_cast<Form1 *>(this)->buildPages();
+    return m_title;
+}
+
+EditorPage *Form1::editorPage() const
+{
+    const_cast<Form1 *>(this)->buildPages();
+    return m_editor;
+}
+
+HelpPage *Form1::helpPage() const
+{
+    const_cast<Form1 *>(this)->buildPages();
+    return m_help;
 }
 
 void Form1::Form_Load()
@@ -71,27 +127,29 @@ void Form1::Form_Load()
         QMessageBox::warning(this, windowTitle(), error);
         return; // without sysh there is no memo to load
     }
-    m_help->loadMemo();
-    RecoveryOffer::atStartUp(m_editor);
+    // Pages built after the first paint load the memo and offer the recovery copy then.
+    m_memoWanted = true;
+    if (m_help)
+        loadLastRun();
 }
 
 void Form1::Timer1_Timer()
 {
-    m_title->autoStep();
-    m_idea->autoStep();
+    titlePage()->autoStep();
+    ideaPage()->autoStep();
     m_question->autoStep();
 }
 
 void Form1::SSTab1_Click()
 {
-    m_title->stopAutomatic();
-    m_idea->stopAutomatic();
+    titlePage()->stopAutomatic();
+    ideaPage()->stopAutomatic();
     m_question->stopAutomatic();
 }
 
 bool Form1::Form_QueryUnload()
 {
-    if (!m_editor->confirmClose())
+    if (!editorPage()->confirmClose())
         return false;
     m_editor->recoveryCopy().discard(); // saved, let go, or nothing to keep
     m_help->saveMemo();
@@ -106,6 +164,8 @@ void Form1::quitWithoutAsking()
     // Told to end first: a message box the saving may raise then closes at once instead of
     // holding up a logout.
     QCoreApplication::exit(0);
+    if (!m_help)
+        return; // nothing was loaded yet, so nothing can be lost
     if (m_editor->hasUnsavedChanges())
         m_editor->recoveryCopy().writeNow();
     m_help->saveMemo();

@@ -23,7 +23,14 @@ class Form1 : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // The program builds the hidden pages right after the first paint; until then each
+    // accessor, the tick, a transfer, a page switch and close build them when they need one.
+    enum class PageBuilding
+    {
+        AtOnce,
+        AfterFirstPaint
+    };
+    explicit Form1(QWidget *parent = nullptr, PageBuilding building = PageBuilding::AtOnce);
 
     void Timer1_Timer();
     // Logout, kill or Ctrl+C: the program ends without asking; the memo is saved and unsaved
@@ -31,10 +38,10 @@ public:
     void quitWithoutAsking();
 
     QuestionPage *questionPage() const { return m_question; }
-    IdeaPage *ideaPage() const { return m_idea; }
-    TitlePage *titlePage() const { return m_title; }
-    EditorPage *editorPage() const { return m_editor; }
-    HelpPage *helpPage() const { return m_help; }
+    IdeaPage *ideaPage() const;
+    TitlePage *titlePage() const;
+    EditorPage *editorPage() const;
+    HelpPage *helpPage() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -43,6 +50,8 @@ private:
     void Form_Load();
     void SSTab1_Click();
     bool Form_QueryUnload();
+    void buildPages();
+    void loadLastRun();
 
     QTabWidget *m_tabs = nullptr;
     QuestionPage *m_question = nullptr;
@@ -52,4 +61,6 @@ private:
     HelpPage *m_help = nullptr;
     QTimer *m_timer = nullptr;
     bool m_closed = false;
+    bool m_memoWanted = false;
+    QList<QWidget *> m_placeholders; // where the deferred pages go: idea, title, editor, help
 };

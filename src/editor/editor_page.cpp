@@ -1,6 +1,7 @@
 #include "editor/editor_page.h"
 
 #include "editor/editor_actions.h"
+#include "editor/editor_document.h"
 #include "editor/editor_file.h"
 #include "editor/editor_printing.h"
 #include "editor/recovery_copy.h"
@@ -217,15 +218,21 @@ bool EditorPage::saveCommand()
 
 bool EditorPage::openFrom(const QString &path)
 {
-    QTextDocument loaded;
-    loaded.setDefaultFont(m_edit->document()->defaultFont());
+    std::unique_ptr<QTextDocument> loaded = EditorDocument::createLike(*m_edit->document());
     QString error;
-    if (!EditorFile::load(path, &loaded, &error)) {
+    if (!EditorFile::load(path, loaded.get(), &error)) {
         showFileError(error);
         return false;
     }
-    replaceContent(m_edit->document(), QTextDocumentFragment(&loaded));
+    // The file's document takes the editor's place; the history sees one change.
+    disconnect(m_edit->document(), nullptr, this, nullptr);
+    EditorDocument::install(m_edit, std::move(loaded));
+    connect(m_edit->document(), &QTextDocument::contentsChange, this,
+            &EditorPage::RichTextBox1_Change);
+    m_recovery->setDocument(m_edit->document());
     m_edit->moveCursor(QTextCursor::Start);
+    m_history->Record();
+    m_edit->document()->setModified(false);
     m_unsaved = false;
     m_recovery->discard();
     return true;

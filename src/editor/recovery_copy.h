@@ -31,6 +31,8 @@ public:
     void setEnabled(bool on);
     bool isEnabled() const { return m_enabled; }
 
+    // "open" swaps in the file's own document; the copy follows what the editor shows.
+    void setDocument(const QTextDocument *doc) { m_doc = doc; }
     void documentChanged();
     bool isPending() const;
     // Writes the copy at once (what the timer does when due); false when it cannot be written.

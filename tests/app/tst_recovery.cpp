@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -75,6 +76,7 @@ private slots:
     void unreadableCopy_isKeptAndNamed_data();
     void unreadableCopy_isKeptAndNamed();
     void failedWrite_staysPending_andPageAloneTouchesNothing();
+    void afterOpen_copyHoldsTheOpenedDocument();
     void terminationSignal_savesMemoAndLeavesCopy_data();
     void terminationSignal_savesMemoAndLeavesCopy();
 
@@ -249,6 +251,21 @@ void TestRecovery::failedWrite_staysPending_andPageAloneTouchesNothing()
     QVERIFY(!alone.recoveryCopy().isPending());
     QVERIFY(alone.saveTo(m_home->filePath(u"own.rtf"_s)));
     QCOMPARE(readAll(copyPath()), QByteArray("{\\rtf1 theirs}"));
+}
+
+void TestRecovery::afterOpen_copyHoldsTheOpenedDocument()
+{
+    Form1 form;
+    EditorPage *page = form.editorPage();
+    const QString own = m_home->filePath(u"opened.rtf"_s);
+    QVERIFY(writeFile(own, "{\\rtf1\\ansi opened text\\par}"));
+    QVERIFY(page->openFrom(own));
+    typeText(page->editor(), typed);
+    QVERIFY(page->recoveryCopy().writeNow());
+    QTextDocument copy;
+    QVERIFY(RecoveryCopy::read(copyPath(), &copy));
+    QVERIFY(copy.toPlainText().contains(u"opened text"_s));
+    QVERIFY(copy.toPlainText().contains(typed));
 }
 
 void TestRecovery::terminationSignal_savesMemoAndLeavesCopy_data()

@@ -1,0 +1,146 @@
+#include "editor/editor_page.h"
+#include "editor/rich_text_box.h"
+#include "editor/undo_history.h"
+#include "support/typing.h"
+
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+// "open" swaps the file's own document into the editor; everything around the editor must
+// behave as if the text had been put into the old one.
+class TestEditorOpen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void open_keepsFontGuardCaretAndOneUndoStep();
+    void open_editsAfterwardsReachHistoryAndGuard();
+    void open_freesTheDocumentItReplaces();
+    void open_failureKeepsDocument();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir->filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return QString();
+        return path;
+    }
+    QTextEdit *edit() const { return m_page->editor(); }
+    void click(const char *key) { m_page->Toolbar1_ButtonClick(QLatin1String(key)); }
+
+    std::unique_ptr<EditorPage> m_page;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestEditorOpen::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", m_dir->path().toUtf8());
+    m_page = std::make_unique<EditorPage>();
+    m_page->resize(792, 500);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    edit()->setFocus();
+}
+
+void TestEditorOpen::cleanup()
+{
+    m_page.reset();
+}
+
+void TestEditorOpen::open_keepsFontGuardCaretAndOneUndoStep()
+{
+    typeText(edit(), u"旧的"_s);
+    const QString before = edit()->toPlainText();
+    QVERIFY(m_page->hasUnsavedChanges());
+    const qsizetype steps = m_page->history().UndoStack().size();
+    // A paragraph without a font of its own shows in the editor's default font.
+    const QString path =
+        writeFile(u"a.rtf"_s, "{\\rtf1\\ansi {\\b \\u31895?\\u20307?}\\par \\qc second}");
+
+    QVERIFY(m_page->openFrom(path));
+    QTextDocument *doc = edit()->document();
+    QCOMPARE(edit()->toPlainText(), u"粗体\nsecond"_s);
+    QVERIFY(doc->begin().begin().fragment().charFormat().fontWeight() >= QFont::Bold);
+    QCOMPARE(doc->lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+             Qt::AlignHCenter);
+    QCOMPARE(doc->defaultFont().family(), u"宋体"_s);
+    QCOMPARE(doc->defaultFont().pointSizeF(), 10.5);
+    QVERIFY(!doc->isUndoRedoEnabled());
+    QVERIFY(!doc->isModified());
+    QCOMPARE(edit()->textCursor().position(), 0);
+    QVERIFY(!m_page->hasUnsavedChanges());
+    QCOMPARE(m_page->history().UndoStack().size(), steps + 1);
+    QCOMPARE(m_page->history().undoTexts().constLast(), u"粗体\nsecond"_s);
+
+    click("cmdundo");
+    QCOMPARE(edit()->toPlainText(), before);
+    click("huifu");
+    QCOMPARE(edit()->toPlainText(), u"粗体\nsecond"_s);
+}
+
+void TestEditorOpen::open_editsAfterwardsReachHistoryAndGuard()
+{
+    const QString path = writeFile(u"b.txt"_s, "plain");
+    QVERIFY(m_page->openFrom(path));
+    const qsizetype steps = m_page->history().UndoStack().size();
+    edit()->moveCursor(QTextCursor::End);
+    typeText(edit(), u"甲"_s);
+    QVERIFY(m_page->hasUnsavedChanges());
+    QCOMPARE(m_page->history().UndoStack().size(), steps + 1);
+    m_page->appendTransfer(u"      问题提示：《"_s, u"能否使泵变轻"_s);
+    QVERIFY(edit()->toPlainText().startsWith(u"plain甲\n\n      问题提示：《能否使泵变轻》"_s));
+    QCOMPARE(m_page->history().undoTexts().constLast(), edit()->toPlainText());
+
+    // The toolbar's style buttons work on the swapped-in document.
+    edit()->selectAll();
+    click("cuti");
+    QVERIFY(edit()->document()->begin().begin().fragment().charFormat().fontWeight() >=
+            QFont::Bold);
+    click("new");
+    QCOMPARE(edit()->toPlainText(), EditorPage::headingText() + u'\n');
+}
+
+void TestEditorOpen::open_freesTheDocumentItReplaces()
+{
+    const QPointer<QTextDocument> first = edit()->document();
+    QObject *owner = first->parent();
+    const QString path = writeFile(u"c.rtf"_s, "{\\rtf1 one}");
+    QVERIFY(m_page->openFrom(path));
+    QVERIFY(first.isNull());
+    const QPointer<QTextDocument> second = edit()->document();
+    QCOMPARE(second->parent(), owner);
+    QVERIFY(m_page->openFrom(path));
+    QVERIFY(second.isNull());
+    QCOMPARE(edit()->toPlainText(), u"one"_s);
+}
+
+void TestEditorOpen::open_failureKeepsDocument()
+{
+    typeText(edit(), u"留"_s);
+    QTextDocument *doc = edit()->document();
+    const QString folder = m_dir->filePath(u"folder.rtf"_s);
+    QVERIFY(QDir().mkpath(folder)); // a folder where a file should be
+    QTimer::singleShot(0, m_page.get(), [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    QVERIFY(!m_page->openFrom(folder));
+    QCOMPARE(edit()->document(), doc);
+    QVERIFY(edit()->toPlainText().endsWith(u"留"_s));
+    QVERIFY(m_page->hasUnsavedChanges());
+    typeText(edit(), u"下"_s);
+    QVERIFY(m_page->history().undoTexts().constLast().endsWith(u"留下"_s));
+}
+
+QTEST_MAIN(TestEditorOpen)
+#include "tst_editor_open.moc"
