@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <memory>
 
+class EditorTools;
 class QAction;
 class QDateTime;
 class QFileDialog;
@@ -57,6 +58,9 @@ public:
     RichTextBox *editor() const { return m_edit; }
     UndoHistory &history() const { return *m_history; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void RichTextBox1_Change(int position, int charsRemoved, int charsAdded);
     void runCommand(const QString &key);
@@ -83,6 +87,7 @@ private:
     QMenu *m_menu = nullptr;
     QLabel *m_label = nullptr;
     QFileDialog *m_dialog = nullptr;
+    EditorTools *m_tools = nullptr;
     std::unique_ptr<TextEditUndoAdapter> m_adapter;
     std::unique_ptr<UndoHistory> m_history;
     bool m_unsaved = false;
