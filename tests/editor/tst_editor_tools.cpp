@@ -103,8 +103,7 @@ void TestEditorTools::zoom_changesTheViewNotTheDocument()
     QTest::keyClick(edit, Qt::Key_Minus, Qt::ControlModifier);
     QCOMPARE(zoom->steps(), 1);
     QWheelEvent wheel(QPointF(10, 10), edit->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
-                      QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
-                      false);
+                      QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(edit->viewport(), &wheel);
     QCOMPARE(zoom->steps(), 2);
     QCOMPARE(doc->defaultFont(), defaultFont); // QTextEdit's own Ctrl+wheel would change it

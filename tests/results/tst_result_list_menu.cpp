@@ -245,7 +245,8 @@ void TestResultListMenu::query_pagesPunctuationBecomesSpaces_data()
 {
     QTest::addColumn<QString>("sentence");
     QTest::addColumn<QString>("query");
-    QTest::newRow("question, inserted brackets") << u"如何使钢材（  地）熔化"_s << u"如何使钢材 地 熔化"_s;
+    QTest::newRow("question, inserted brackets")
+        << u"如何使钢材（  地）熔化"_s << u"如何使钢材 地 熔化"_s;
     QTest::newRow("question, plain") << u"能否使泵变轻"_s << u"能否使泵变轻"_s;
     QTest::newRow("idea, random colon and commas")
         << u"关于冰箱:可否加热,能否引入电磁的原理,快速冷却如何"_s
@@ -253,7 +254,8 @@ void TestResultListMenu::query_pagesPunctuationBecomesSpaces_data()
     QTest::newRow("title, ascii brackets") << u"电动(的把手)折叠伞"_s << u"电动 的把手 折叠伞"_s;
     QTest::newRow("transfer heading") << u"      题目名称：《电动伞》2026/12/8 10:00:00"_s
                                       << u"题目名称 电动伞 2026 12 8 10 00 00"_s;
-    QTest::newRow("full-width marks") << u"杯子、盖子。能否？！“保温”"_s << u"杯子 盖子 能否 保温"_s;
+    QTest::newRow("full-width marks")
+        << u"杯子、盖子。能否？！“保温”"_s << u"杯子 盖子 能否 保温"_s;
     QTest::newRow("only punctuation") << u"（）：，"_s << QString();
     QTest::newRow("latin words keep their case") << u"USB-C, LED灯"_s << u"USB C LED灯"_s;
 }
@@ -270,7 +272,8 @@ void TestResultListMenu::searchUrl_percentEncodedPerDatabase()
     const auto &databases = PatentSearch::databases();
     QVERIFY(databases.size() >= 2);
     QCOMPARE(PatentSearch::searchUrl(databases.at(0), u"电动(的把手)"_s).toEncoded(),
-             QByteArray("https://patents.google.com/?q=%E7%94%B5%E5%8A%A8%20%E7%9A%84%E6%8A%8A%E6%89%8B"));
+             QByteArray(
+                 "https://patents.google.com/?q=%E7%94%B5%E5%8A%A8%20%E7%9A%84%E6%8A%8A%E6%89%8B"));
     QCOMPARE(PatentSearch::searchUrl(databases.at(1), u"A&B=C#1"_s).toEncoded(),
              QByteArray("https://worldwide.espacenet.com/patent/search?q=A%20B%20C%201"));
     QVERIFY(PatentSearch::searchUrl(databases.at(0), u"《》"_s).isEmpty());
@@ -322,7 +325,8 @@ void TestResultListMenu::editLine_menuSearchesItsText()
     auto *results = child<SimpleCombo>(u"Combo7"_s);
     results->setText(u"折叠(的把手)雨伞"_s);
     QLineEdit *edit = results->lineEdit();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            edit->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(edit, &event);
     auto *menu = edit->findChild<QMenu *>(u"resultEditMenu"_s);
     QVERIFY(menu && menu->isVisible());
