@@ -1,9 +1,12 @@
 #include "editor/editor_page.h"
 
+#include "editor/character_count.h"
 #include "editor/editor_actions.h"
 #include "editor/editor_document.h"
 #include "editor/editor_file.h"
 #include "editor/editor_printing.h"
+#include "editor/editor_tools.h"
+#include "editor/recent_files.h"
 #include "editor/recovery_copy.h"
 #include "editor/rich_text_box.h"
 #include "editor/selection_format.h"
@@ -84,6 +87,8 @@ EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
 
     m_toolbar = EditorActions::createToolbar(this);
     m_menu = EditorActions::createContextMenu(this);
+    m_tools = new EditorTools(this, m_edit, m_menu,
+                              [this](const QString &path) { return openFrom(path); });
 
     m_label =
         new QLabel(QStringLiteral("单击前三页中的“传送”按钮，会把相关信息传送到本页。编辑、保存好阶"
@@ -100,6 +105,7 @@ EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(m_toolbar);
     layout->addWidget(m_edit, 1);
+    layout->addWidget(m_tools->panel());
     layout->addWidget(links);
     layout->addWidget(m_label);
 
@@ -139,6 +145,13 @@ EditorPage::~EditorPage()
 QString EditorPage::headingText()
 {
     return QString(30, u' ') + QStringLiteral("==========初步发明信息及简要说明==========");
+}
+
+void EditorPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // After a tab click the page's keys (Ctrl+O, Ctrl+S ...) work at once.
+    m_edit->setFocus();
 }
 
 void EditorPage::RichTextBox1_Change(int position, int charsRemoved, int charsAdded)
@@ -230,11 +243,13 @@ bool EditorPage::openFrom(const QString &path)
     connect(m_edit->document(), &QTextDocument::contentsChange, this,
             &EditorPage::RichTextBox1_Change);
     m_recovery->setDocument(m_edit->document());
+    m_tools->characterCount()->followDocument();
     m_edit->moveCursor(QTextCursor::Start);
     m_history->Record();
     m_edit->document()->setModified(false);
     m_unsaved = false;
     m_recovery->discard();
+    m_tools->recentFiles()->add(path);
     return true;
 }
 
@@ -254,6 +269,7 @@ bool EditorPage::saveTo(const QString &path)
     }
     m_unsaved = false;
     m_recovery->discard();
+    m_tools->recentFiles()->add(path);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <memory>
 
+class EditorTools;
 class QAction;
 class QDateTime;
 class QFileDialog;
@@ -62,6 +63,9 @@ public:
     UndoHistory &history() const { return *m_history; }
     RecoveryCopy &recoveryCopy() const { return *m_recovery; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void RichTextBox1_Change(int position, int charsRemoved, int charsAdded);
     void runCommand(const QString &key);
@@ -88,6 +92,7 @@ private:
     QMenu *m_menu = nullptr;
     QLabel *m_label = nullptr;
     QFileDialog *m_dialog = nullptr;
+    EditorTools *m_tools = nullptr;
     std::unique_ptr<TextEditUndoAdapter> m_adapter;
     std::unique_ptr<UndoHistory> m_history;
     RecoveryCopy *m_recovery = nullptr;

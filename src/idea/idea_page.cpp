@@ -13,6 +13,7 @@
 #include "idea/idea_hint.h"
 #include "idea/idea_styles.h"
 #include "results/result_list.h"
+#include "results/result_list_menu.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -173,6 +174,7 @@ QWidget *IdeaPage::buildResults()
     frame->setObjectName(QStringLiteral("Frame21"));
     m_results = new SimpleCombo(frame);
     m_results->setObjectName(QStringLiteral("Combo18"));
+    ResultListMenu::attach(m_results);
     m_results->setToolTip(QStringLiteral("此处显示软件生成的最初的思路，提示您联想更好的解决办法"));
     m_results->setText(QStringLiteral(
         "在此处编辑最初的线索或填写联想到的初步发明名称，然后单击“传送”按钮予以保存"));

@@ -12,6 +12,7 @@
 #include "question/question_defaults.h"
 #include "question/question_patterns.h"
 #include "results/result_list.h"
+#include "results/result_list_menu.h"
 #include "storage/word_library.h"
 
 #include <QCheckBox>
@@ -240,6 +241,7 @@ QWidget *QuestionPage::buildResultFrame()
 
     m_results = new SimpleCombo(frame);
     m_results->setObjectName(QStringLiteral("Combo1wy"));
+    ResultListMenu::attach(m_results);
     m_results->setText(QStringLiteral("在此输入有价值的信息，然后单击传送按钮予以保存"));
     shortList(m_results, 3);
     m_results->lineEdit()->setCursorPosition(0);

@@ -10,6 +10,7 @@
 #include "columns/word_column.h"
 #include "links/link_frames.h"
 #include "results/result_list.h"
+#include "results/result_list_menu.h"
 #include "title/title_column.h"
 #include "title/title_composer.h"
 #include "title/title_defaults.h"
@@ -157,6 +158,7 @@ QWidget *TitlePage::buildResults()
     frame->setObjectName(QStringLiteral("Frame9"));
     m_results = new SimpleCombo(frame);
     m_results->setObjectName(QStringLiteral("Combo7"));
+    ResultListMenu::attach(m_results);
     m_results->setText(QStringLiteral("在此处显示或更改初步发明题目"));
     m_results->setMinimumHeight(80);
     // the columns' lists need the height more; Combo7 keeps to a few lines

@@ -385,8 +385,10 @@ void TestEditorPage::contextMenuItems_doToolbarCommands()
         names << a->objectName();
         captions << a->text();
     }
-    QCOMPARE(names, QStringList({u"cutp"_s, u"copyp"_s, u"pastep"_s, u"deletep"_s}));
-    QCOMPARE(captions, QStringList({u"剪切(&t)"_s, u"复制(&c)"_s, u"粘贴(&p)"_s, u"删除(&d)"_s}));
+    // The four clipboard commands first; the program's additions follow them.
+    QCOMPARE(names.mid(0, 4), QStringList({u"cutp"_s, u"copyp"_s, u"pastep"_s, u"deletep"_s}));
+    QCOMPARE(captions.mid(0, 4),
+             QStringList({u"剪切(&t)"_s, u"复制(&c)"_s, u"粘贴(&p)"_s, u"删除(&d)"_s}));
 
     setText(QStringLiteral("一二三四"));
     selectRange(edit(), 0, 1);
