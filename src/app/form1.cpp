@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -151,9 +152,21 @@ bool Form1::Form_QueryUnload()
 {
     if (!editorPage()->confirmClose())
         return false;
+    if (!m_help->saveMemo() && m_help->memoChanged() && !closeWithoutMemo())
+        return false;
     m_editor->recoveryCopy().discard(); // saved, let go, or nothing to keep
-    m_help->saveMemo();
     return true;
+}
+
+bool Form1::closeWithoutMemo()
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("备忘本"),
+                    QStringLiteral("备忘本的改动没能保存，关闭后会丢失。仍要关闭吗？"),
+                    QMessageBox::NoButton, this);
+    QPushButton *close = box.addButton(QStringLiteral("关闭"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == close;
 }
 
 void Form1::quitWithoutAsking()

@@ -50,6 +50,7 @@ private:
     void Form_Load();
     void SSTab1_Click();
     bool Form_QueryUnload();
+    bool closeWithoutMemo();
     void buildPages();
     void loadLastRun();
 

@@ -76,20 +76,35 @@ void HelpPage::loadMemo()
 {
     QString memo;
     QString error;
-    if (!MemoFile::load(DataDirectory::filePath(MemoFile::fileName()), &memo, &error)) {
+    m_memoUnread = !MemoFile::load(DataDirectory::filePath(MemoFile::fileName()), &memo, &error);
+    if (m_memoUnread) {
         QMessageBox::warning(this, QStringLiteral("备忘本"), error);
         return;
     }
     // The box keeps line breaks as LF; the file's are CR LF.
     m_memo->setPlainText(memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_memo->document()->setModified(false);
 }
 
-void HelpPage::saveMemo()
+bool HelpPage::memoChanged() const
 {
+    return m_memo->document()->isModified();
+}
+
+bool HelpPage::saveMemo()
+{
+    // An unreadable memo file is not replaced by the empty box it left.
+    if (m_memoUnread && !memoChanged())
+        return true;
     QString memo = m_memo->toPlainText();
     memo.replace(u'\n', QStringLiteral("\r\n"));
     QString error;
     if (!DataDirectory::ensureExists(&error) ||
-        !MemoFile::save(DataDirectory::filePath(MemoFile::fileName()), memo, &error))
+        !MemoFile::save(DataDirectory::filePath(MemoFile::fileName()), memo, &error)) {
         QMessageBox::warning(this, QStringLiteral("备忘本"), error);
+        return false;
+    }
+    m_memo->document()->setModified(false);
+    m_memoUnread = false;
+    return true;
 }

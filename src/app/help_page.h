@@ -14,8 +14,12 @@ public:
 
     // Both name the file in a message when it cannot be read or written, and go on.
     void loadMemo();
-    void saveMemo();
+    // False when the memo could not be written; the box keeps what the user wrote.
+    bool saveMemo();
+    // Whether the box holds something the memo file does not.
+    bool memoChanged() const;
 
 private:
     QPlainTextEdit *m_memo = nullptr;
+    bool m_memoUnread = false;
 };

@@ -5,6 +5,7 @@
 #include "editor/rich_text_box.h"
 #include "storage/line_file.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -30,6 +31,7 @@ private slots:
     void fullDisk_everySaveRefusesAndKeepsOldFiles();
     void folderWhereTheFileShouldBe();
     void dataDirectoryGone_isMadeAgainOrReported();
+    void memoUnsaved_closeAsksBeforeLosingIt();
 
 private:
     QString sysh() const { return m_data + QStringLiteral("/quorvane/sysh"); }
@@ -226,6 +228,48 @@ void TestFailedSaves::dataDirectoryGone_isMadeAgainOrReported()
     QCOMPARE(wordList(2)->items(), kept);
     QCOMPARE(memo->toPlainText(), QStringLiteral("留着"));
     QCOMPARE(readBytes(base), QByteArray("not a folder"));
+}
+
+void TestFailedSaves::memoUnsaved_closeAsksBeforeLosingIt()
+{
+    m_form = std::make_unique<Form1>();
+    auto *memo = m_form->findChild<QPlainTextEdit *>(QStringLiteral("Text4"));
+    memo->insertPlainText(QStringLiteral("别丢了"));
+    const QString memoPath = sysh() + QStringLiteral("/dllkvrc.kvr");
+    QVERIFY(QFile::remove(memoPath));
+    QVERIFY(QDir().mkpath(memoPath));
+
+    // The save's own warning, then the question; each answer by its caption.
+    const auto closeAnswering = [this](const QString &answer) {
+        QStringList seen;
+        QTimer poll;
+        poll.setInterval(0);
+        connect(&poll, &QTimer::timeout, this, [&seen, &answer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || seen.contains(box->text()))
+                return;
+            seen.append(box->text());
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == answer) {
+                    button->click();
+                    return;
+                }
+            }
+            box->reject();
+        });
+        poll.start();
+        const bool closed = m_form->close();
+        return std::make_pair(closed, seen);
+    };
+    auto [closed, seen] = closeAnswering(QStringLiteral("取消"));
+    QVERIFY(!closed);
+    QCOMPARE(seen.size(), 2);
+    QVERIFY2(seen.at(0).contains(QDir::toNativeSeparators(memoPath)), qPrintable(seen.at(0)));
+    QVERIFY(seen.at(1).contains(QStringLiteral("仍要关闭")));
+    QVERIFY(memo->toPlainText().contains(QStringLiteral("别丢了")));
+
+    std::tie(closed, seen) = closeAnswering(QStringLiteral("关闭"));
+    QVERIFY(closed);
 }
 
 QTEST_MAIN(TestFailedSaves)
