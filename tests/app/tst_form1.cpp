@@ -152,10 +152,9 @@ void TestForm1::unreadableMemo_namesTheFile_andStartUpGoesOn()
     Form1 form;
     QVERIFY(message.contains(QStringLiteral("dllkvrc.kvr")));
     QVERIFY(form.findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-    message.clear();
-    closeNextModal(&message);
+    // Nothing was read, so the empty box is not written over what is there.
     QVERIFY(form.close());
-    QVERIFY(message.contains(QStringLiteral("dllkvrc.kvr")));
+    QVERIFY(QFileInfo(memoPath()).isDir());
 }
 
 void TestForm1::lamentBox_showsTheFixedText_withThreeButtons()
