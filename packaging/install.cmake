@@ -20,6 +20,9 @@ foreach(doc quorvane.1 changelog)
 endforeach()
 add_custom_target(quorvane_docs ALL DEPENDS ${QUORVANE_GZIPPED})
 
+# Full RELRO, as Debian's hardening flags would give.
+target_link_options(quorvane PRIVATE LINKER:-z,relro,-z,now)
+
 install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_BINARY_DIR}/${APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)

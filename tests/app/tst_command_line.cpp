@@ -26,8 +26,9 @@ void TestCommandLine::fileArgument_becomesAbsolute()
     QCOMPARE(CommandLine::parse({program, QStringLiteral("/tmp/a b.rtf")}).file(),
              QStringLiteral("/tmp/a b.rtf"));
     // A file manager may pass a name that looks like an option after "--".
-    QCOMPARE(CommandLine::parse({program, QStringLiteral("--"), QStringLiteral("/x/-v.rtf")}).file(),
-             QStringLiteral("/x/-v.rtf"));
+    QCOMPARE(
+        CommandLine::parse({program, QStringLiteral("--"), QStringLiteral("/x/-v.rtf")}).file(),
+        QStringLiteral("/x/-v.rtf"));
 }
 
 void TestCommandLine::textOnlyOptions_andMistakes()
