@@ -17,7 +17,8 @@ constexpr char answerTaken = '\x06';
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
     : QObject(parent), m_name(serverName), m_server(new QLocalServer(this))
 {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // No socket options: with them Qt renames its socket over the name, replacing even a live
+    // copy's. The runtime folder is the user's own (0700), which keeps others out.
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
 }
 
