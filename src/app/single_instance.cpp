@@ -5,7 +5,10 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -29,7 +32,12 @@ QString SingleInstance::defaultServerName()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    return folder + QStringLiteral("/" QUORVANE_APP_ID "-%1.socket").arg(::getuid());
+#ifdef Q_OS_UNIX
+    const QString user = QString::number(::getuid());
+#else
+    const QString user = qEnvironmentVariable("USERNAME");
+#endif
+    return folder + QStringLiteral("/" QUORVANE_APP_ID "-%1.socket").arg(user);
 }
 
 SingleInstance::Outcome SingleInstance::start(const QString &file, int timeoutMs)
