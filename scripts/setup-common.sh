@@ -20,7 +20,10 @@ need_packages() {
     fi
 }
 
-BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-noto-cjk libgl-dev libqt6svg6)
+BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-noto-cjk libgl-dev libqt6svg6
+               desktop-file-utils appstream file)
+# What scripts/package needs on top: shared-library dependencies and the package check.
+PACKAGE_PACKAGES=(dpkg-dev lintian)
 
 build_quorvane() {
     if [ ! -f "$BUILD_DIR/build.ninja" ]; then

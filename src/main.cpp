@@ -1,4 +1,8 @@
+#include "app/app_icon.h"
+#include "app/command_line.h"
 #include "app/form1.h"
+#include "app/open_in_editor.h"
+#include "app/single_instance.h"
 #include "app/unix_signal_watcher.h"
 #include "app/window_geometry.h"
 
@@ -37,7 +41,16 @@ bool displayAvailable(int argc, char **argv)
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+
     if (!displayAvailable(argc, argv)) {
+        // --help and --version need no window.
+        const QCoreApplication textOnly(argc, argv);
+        const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments());
+        if (commandLine.action() != CommandLine::Action::Run)
+            return commandLine.print();
         std::fputs("没有可用的图形显示 (DISPLAY 未设置)，Quorvane 无法打开窗口。\n"
                    "No display is available. On a machine without one, run:\n"
                    "  xvfb-run -s \"-screen 0 1280x800x24\" scripts/run\n",
@@ -46,9 +59,23 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
+    QApplication::setWindowIcon(appIcon());
+    const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
+    if (commandLine.action() != CommandLine::Action::Run)
+        return commandLine.print();
+
+    SingleInstance instance(SingleInstance::defaultServerName());
+    switch (instance.start(commandLine.file())) {
+    case SingleInstance::Outcome::HandedOff:
+        return 0;
+    case SingleInstance::Outcome::Unanswered:
+        std::fputs("Quorvane 已在运行，但没有响应。\n", stderr);
+        return 1;
+    case SingleInstance::Outcome::Alone:
+    case SingleInstance::Outcome::Serving:
+        break;
+    }
 
     // Qt's own dialogs in Chinese when the translation is installed.
     QTranslator qtTranslator;
@@ -62,5 +89,9 @@ int main(int argc, char *argv[])
     QObject::connect(&endSignals, &UnixSignalWatcher::signalReceived, &form,
                      &Form1::quitWithoutAsking);
     form.show();
+    QObject::connect(&instance, &SingleInstance::fileRequested, &form,
+                     [&form](const QString &file) { OpenInEditor::fromLaterStart(form, file); });
+    if (!commandLine.file().isEmpty())
+        OpenInEditor::atStart(form, commandLine.file());
     return QApplication::exec();
 }

@@ -1,0 +1,139 @@
+#include "app/form1.h"
+#include "app/open_in_editor.h"
+#include "app/single_instance.h"
+#include "editor/editor_page.h"
+#include "editor/rich_text_box.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The real program as a separate process: options without a display, and one running copy.
+class TestProgramStart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void versionAndHelp_needNoDisplay();
+    void secondStart_handsItsFileToTheRunningWindow_andEnds();
+    void staleSocketOfAKilledCopy_doesNotBlockTheNextStart();
+
+private:
+    // Same runtime, data and config folders as this test, offscreen.
+    QProcessEnvironment programEnvironment() const;
+    // Starts the program and waits for its end while this process keeps serving events.
+    int runToEnd(QProcess &process, const QStringList &arguments, int timeoutMs = 10000);
+    // Writes idea.rtf in the temporary home.
+    void writeRtf(const QByteArray &body) const;
+
+    QTemporaryDir *m_home = nullptr;
+};
+
+void TestProgramStart::init()
+{
+    m_home = new QTemporaryDir;
+    // The socket's folder is the runtime folder: a program the user runs does not see ours.
+    qputenv("XDG_RUNTIME_DIR", m_home->path().toUtf8());
+    qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
+}
+
+void TestProgramStart::cleanup()
+{
+    delete m_home;
+    m_home = nullptr;
+}
+
+QProcessEnvironment TestProgramStart::programEnvironment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+int TestProgramStart::runToEnd(QProcess &process, const QStringList &arguments, int timeoutMs)
+{
+    QSignalSpy finished(&process, &QProcess::finished);
+    process.start(QStringLiteral(QUORVANE_BINARY), arguments);
+    if (!process.waitForStarted() || !finished.wait(timeoutMs))
+        return -1;
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+}
+
+void TestProgramStart::writeRtf(const QByteArray &body) const
+{
+    QFile file(m_home->filePath(QStringLiteral("idea.rtf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1\\ansi " + body + "\\par}");
+}
+
+void TestProgramStart::versionAndHelp_needNoDisplay()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    QCOMPARE(runToEnd(process, {QStringLiteral("--version")}), 0);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("Quorvane 3.0\n"));
+
+    QCOMPARE(runToEnd(process, {QStringLiteral("--help")}), 0);
+    const QByteArray help = process.readAllStandardOutput();
+    QVERIFY2(help.contains("--version") && help.contains("[file]"), help.constData());
+
+    // Without an option that only prints, the program still says it needs a display.
+    QCOMPARE(runToEnd(process, {}), 1);
+    QVERIFY(process.readAllStandardError().contains("DISPLAY"));
+}
+
+void TestProgramStart::secondStart_handsItsFileToTheRunningWindow_andEnds()
+{
+    Form1 form;
+    form.show();
+    SingleInstance instance(SingleInstance::defaultServerName());
+    QCOMPARE(instance.start(QString()), SingleInstance::Outcome::Serving);
+    connect(&instance, &SingleInstance::fileRequested, &form,
+            [&form](const QString &file) { OpenInEditor::fromLaterStart(form, file); });
+
+    writeRtf("handed over");
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment());
+    // The later start names the file relative to its own folder.
+    second.setWorkingDirectory(m_home->path());
+    QCOMPARE(runToEnd(second, {QStringLiteral("idea.rtf")}), 0);
+    QTRY_COMPARE(form.editorPage()->editor()->toPlainText(), QStringLiteral("handed over"));
+    QCOMPARE(form.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentWidget(),
+             form.editorPage());
+}
+
+void TestProgramStart::staleSocketOfAKilledCopy_doesNotBlockTheNextStart()
+{
+    const QString socket = SingleInstance::defaultServerName();
+    QProcess first;
+    first.setProcessEnvironment(programEnvironment());
+    first.start(QStringLiteral(QUORVANE_BINARY), QStringList());
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
+    first.kill(); // a crash: the socket file stays behind
+    QVERIFY(first.waitForFinished());
+    QVERIFY(QFile::exists(socket));
+
+    Form1 form;
+    SingleInstance instance(socket);
+    QCOMPARE(instance.start(QString()), SingleInstance::Outcome::Serving);
+    connect(&instance, &SingleInstance::fileRequested, &form,
+            [&form](const QString &file) { OpenInEditor::fromLaterStart(form, file); });
+    writeRtf("after the crash");
+    QProcess third;
+    third.setProcessEnvironment(programEnvironment());
+    QCOMPARE(runToEnd(third, {m_home->filePath(QStringLiteral("idea.rtf"))}), 0);
+    QTRY_COMPARE(form.editorPage()->editor()->toPlainText(), QStringLiteral("after the crash"));
+}
+
+QTEST_MAIN(TestProgramStart)
+#include "tst_program_start.moc"
