@@ -4,6 +4,7 @@
 // Rounds alternate between the two; the medians are compared. The bar: ours / Qt <= 0.30.
 // Run: build/bench/bench_editor_open  (offscreen unless a platform is set)
 
+#include "bench_support.h"
 #include "editor/editor_page.h"
 #include "editor/rich_text_box.h"
 #include "editor/rtf_writer.h"
@@ -24,53 +25,6 @@ namespace {
 
 constexpr int TargetCharacters = 875000; // about 7 MB of RTF
 constexpr double Bar = 0.30;
-
-QFont editorFont()
-{
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSizeF(10.5);
-    return font;
-}
-
-void buildDocument(QTextDocument *doc)
-{
-    const QStringList sentences = {
-        QStringLiteral("问题提示：《能否使泵变轻》"),
-        QStringLiteral("思路提示：研究割草机，可否部件换位，能否引入扇的原理"),
-        QStringLiteral("初步发明题目：伯努利防水压缩机"),
-        QStringLiteral("简要说明：利用流体速度与压强的关系，减少运动部件。"),
-        QStringLiteral("Mixed English text with numbers 12345 and symbols {braces} \\ ;"),
-        QStringLiteral("二〇二六年十二月七日 21:30:00，记录于编辑页。"),
-    };
-    const QStringList families = {QStringLiteral("宋体"), QStringLiteral("黑体"),
-                                  QStringLiteral("Arial")};
-    const qreal sizes[] = {9, 10.5, 12, 16};
-    const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
-                                        Qt::AlignJustify};
-    doc->setDefaultFont(editorFont());
-    QTextCursor cursor(doc);
-    cursor.beginEditBlock();
-    for (int p = 0; doc->characterCount() < TargetCharacters; ++p) {
-        QTextBlockFormat block;
-        block.setAlignment(alignments[p % 4]);
-        if (p == 0)
-            cursor.setBlockFormat(block);
-        else
-            cursor.insertBlock(block);
-        for (int r = 0; r < 6; ++r) {
-            const int k = p * 7 + r;
-            QTextCharFormat format;
-            format.setFontFamilies({families[k % 3]});
-            format.setFontPointSize(sizes[k % 4]);
-            format.setFontWeight(k % 3 == 0 ? QFont::Bold : QFont::Normal);
-            format.setFontItalic(k % 5 == 0);
-            format.setFontUnderline(k % 4 == 1);
-            const QString &text = sentences[k % sentences.size()];
-            cursor.insertText(text, format);
-        }
-    }
-    cursor.endEditBlock();
-}
 
 // Counts the paints a viewport receives.
 class PaintCounter : public QObject
@@ -135,19 +89,13 @@ Timing ourOpen(const QString &path, QString *text)
 Timing qtSetHtml(const QString &html, QString *text)
 {
     QTextEdit edit;
-    edit.document()->setDefaultFont(editorFont());
+    edit.document()->setDefaultFont(BenchSupport::editorFont());
     edit.resize(792, 420);
     edit.show();
     QApplication::processEvents();
     const Timing ms = timeToPaint(&edit, [&] { edit.setHtml(html); });
     *text = edit.toPlainText();
     return ms;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace
@@ -159,7 +107,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     QTextDocument source;
-    buildDocument(&source);
+    BenchSupport::buildDocument(&source, 0, TargetCharacters);
     const QByteArray rtf = writeRtf(source);
     const QString html = source.toHtml();
     QTemporaryDir dir;
@@ -186,17 +134,17 @@ int main(int argc, char **argv)
         qtLayout.push_back(q.layout);
     }
     const bool sameText = ourText == source.toPlainText() && qtText == ourText;
-    const double ourMs = median(ours);
-    const double qtMs = median(qt);
+    const double ourMs = BenchSupport::median(ours);
+    const double qtMs = BenchSupport::median(qt);
     const double ratio = ourMs / qtMs;
 
     std::printf("document: %d paragraphs, %lld characters; RTF %.2f MB\n", source.blockCount(),
                 static_cast<long long>(source.characterCount()), rtf.size() / 1048576.0);
     std::printf("open to first paint, caret at end, median of %d:\n", rounds);
     std::printf("  ours  EditorPage::openFrom   %8.1f ms   of it caret to end + paint %8.1f ms\n",
-                ourMs, median(ourLayout));
+                ourMs, BenchSupport::median(ourLayout));
     std::printf("  Qt    QTextEdit::setHtml     %8.1f ms   of it caret to end + paint %8.1f ms\n",
-                qtMs, median(qtLayout));
+                qtMs, BenchSupport::median(qtLayout));
     std::printf("ratio ours / Qt %.3f   bar <= %.2f   same text: %s   %s\n", ratio, Bar,
                 sameText ? "yes" : "NO", sameText && ratio <= Bar ? "PASS" : "FAIL");
     return sameText && ratio <= Bar ? 0 : 1;

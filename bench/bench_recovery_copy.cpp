@@ -2,6 +2,7 @@
 // formats), checked save included, into a temporary data home. It runs on the GUI thread
 // while the user may be typing, so the bar: at most 50 ms, best of five.
 
+#include "bench_support.h"
 #include "editor/recovery_copy.h"
 
 #include <QDir>
@@ -14,38 +15,6 @@
 #include <cstdio>
 #include <limits>
 
-namespace {
-
-void buildDocument(QTextDocument *doc, qsizetype targetRtfBytes)
-{
-    const QStringList sentences = {
-        QStringLiteral("问题提示：《能否使泵变轻》"),
-        QStringLiteral("思路提示：研究割草机，可否部件换位，能否引入扇的原理"),
-        QStringLiteral("Mixed English text with numbers 12345 and symbols {braces} \\ ;"),
-    };
-    QTextCursor cursor(doc);
-    cursor.beginEditBlock();
-    qsizetype estimate = 0;
-    for (int p = 0; estimate < targetRtfBytes; ++p) {
-        if (p > 0)
-            cursor.insertBlock();
-        for (int r = 0; r < 6; ++r) {
-            QTextCharFormat format;
-            format.setFontWeight((p + r) % 3 == 0 ? QFont::Bold : QFont::Normal);
-            format.setFontItalic((p + r) % 5 == 0);
-            format.setFontPointSize((p + r) % 2 ? 10.5 : 12);
-            const QString &text = sentences[(p + r) % sentences.size()];
-            cursor.insertText(text, format);
-            estimate += 20; // the run's format
-            for (const QChar c : text)
-                estimate += c.unicode() < 128 ? 1 : 14; // \uN\'xx\'xx
-        }
-    }
-    cursor.endEditBlock();
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -56,7 +25,7 @@ int main(int argc, char **argv)
     QDir().mkpath(home.path() + QStringLiteral("/quorvane/sysh"));
 
     QTextDocument doc;
-    buildDocument(&doc, 5 * 1024 * 1024);
+    BenchSupport::buildDocument(&doc, 5 * 1024 * 1024);
     RecoveryCopy copy(&doc);
     copy.setEnabled(true);
 

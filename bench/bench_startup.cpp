@@ -5,6 +5,7 @@
 // Run: build/bench/bench_startup  (offscreen unless a platform is set; rounds: BENCH_ROUNDS)
 
 #include "app/form1.h"
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -147,12 +148,6 @@ bool runOnce(const QString &kind, const QString &dataHome, Sample *sample)
     return true;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -181,11 +176,13 @@ int main(int argc, char **argv)
             (kind == u"real" ? realPeak : barePeak).push_back(s.peak);
         }
     }
-    const double real = median(realMs);
-    const double bare = median(bareMs);
+    const double real = BenchSupport::median(realMs);
+    const double bare = BenchSupport::median(bareMs);
     std::printf("process start to first painted window, median of %d alternating runs:\n", rounds);
-    std::printf("  Quorvane main window      %7.1f ms   peak %5.1f MiB\n", real, median(realPeak));
-    std::printf("  bare window, five tabs    %7.1f ms   peak %5.1f MiB\n", bare, median(barePeak));
+    std::printf("  Quorvane main window      %7.1f ms   peak %5.1f MiB\n", real,
+                BenchSupport::median(realPeak));
+    std::printf("  bare window, five tabs    %7.1f ms   peak %5.1f MiB\n", bare,
+                BenchSupport::median(barePeak));
     const double ratio = real / bare;
     std::printf("ratio %.2f   bar <= %.1f   %s\n", ratio, Bar, ratio <= Bar ? "PASS" : "FAIL");
     return ratio <= Bar ? 0 : 1;
