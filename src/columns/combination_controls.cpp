@@ -106,6 +106,7 @@ CombinationControls::Draw CombinationControls::drawWithoutRepeat()
     const std::optional<QList<int>> positions = m_memory.next(RandomSource::instance());
     if (!positions) {
         showNotice(Notice::Exhausted);
+        emit exhausted();
         return Draw::Exhausted;
     }
     select(*positions);

@@ -52,6 +52,11 @@ public:
     };
     Draw drawWithoutRepeat();
 
+signals:
+    // Every combination was produced: the page's automatic mode stops.
+    void exhausted();
+
+public:
     // "遍历": selects the walk's next combination in the drawn columns; false when a drawn
     // list is empty.
     bool selectNextInWalk();

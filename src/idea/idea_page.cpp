@@ -138,6 +138,7 @@ QWidget *IdeaPage::buildComposer()
                                  QStringLiteral("ideaWalk")},
                                 frame);
     m_combinations->reserveLabelLines(2);
+    connect(m_combinations, &CombinationControls::exhausted, this, &IdeaPage::stopAutomatic);
 
     // The word lists above need the height: the new controls go beside the old ones.
     auto *layout = new QGridLayout(frame);
@@ -249,15 +250,9 @@ void IdeaPage::compose(bool randomMode)
 
 bool IdeaPage::drawWords()
 {
-    switch (m_combinations->drawWithoutRepeat()) {
-    case CombinationControls::Draw::Selected:
-        return true;
-    case CombinationControls::Draw::Exhausted:
-        stopAutomatic();
-        return false;
-    case CombinationControls::Draw::AsUsual:
-        break;
-    }
+    if (const auto drawn = m_combinations->drawWithoutRepeat();
+        drawn != CombinationControls::Draw::AsUsual)
+        return drawn == CombinationControls::Draw::Selected;
     // Column 0 is the object under study: never drawn.
     for (int i = 1; i < m_columns.size(); ++i)
         m_columns.at(i)->wordColumn()->pickRandom();

@@ -209,6 +209,7 @@ QWidget *QuestionPage::buildManualFrame()
                                               QStringLiteral("questionWalk")},
                                              frame);
     m_combinations->reserveLabelLines(2);
+    connect(m_combinations, &CombinationControls::exhausted, this, &QuestionPage::stopAutomatic);
 
     auto *layout = new QGridLayout(frame);
     layout->setContentsMargins(4, 2, 4, 2);
@@ -318,15 +319,9 @@ bool QuestionPage::listsHoldWords() const
 
 bool QuestionPage::drawWords()
 {
-    switch (m_combinations->drawWithoutRepeat()) {
-    case CombinationControls::Draw::Selected:
-        return true;
-    case CombinationControls::Draw::Exhausted:
-        stopAutomatic();
-        return false;
-    case CombinationControls::Draw::AsUsual:
-        break;
-    }
+    if (const auto drawn = m_combinations->drawWithoutRepeat();
+        drawn != CombinationControls::Draw::AsUsual)
+        return drawn == CombinationControls::Draw::Selected;
     for (QuestionColumn *column : std::as_const(m_columns)) {
         if (column->isSwitchedOn())
             column->wordColumn()->pickRandom();

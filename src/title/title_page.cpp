@@ -122,6 +122,7 @@ QWidget *TitlePage::buildGenerator()
         new CombinationControls({QStringLiteral("titleCombinations"),
                                  QStringLiteral("titleNoRepeat"), QStringLiteral("titleWalk")},
                                 frame);
+    connect(m_combinations, &CombinationControls::exhausted, this, &TitlePage::stopAutomatic);
 
     generate->setMinimumWidth(generate->fontMetrics().horizontalAdvance(generate->text()) + 24);
     generate->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
@@ -222,15 +223,9 @@ void TitlePage::autoStep()
 
 bool TitlePage::drawWords()
 {
-    switch (m_combinations->drawWithoutRepeat()) {
-    case CombinationControls::Draw::Selected:
-        return true;
-    case CombinationControls::Draw::Exhausted:
-        stopAutomatic();
-        return false;
-    case CombinationControls::Draw::AsUsual:
-        break;
-    }
+    if (const auto drawn = m_combinations->drawWithoutRepeat();
+        drawn != CombinationControls::Draw::AsUsual)
+        return drawn == CombinationControls::Draw::Selected;
     for (const int i : TitleComposer::columnsToDraw(statesOf(m_columns)))
         m_columns.at(i)->column()->pickRandom();
     return true;
