@@ -4,7 +4,9 @@
 #include "editor/rich_text_box.h"
 #include "editor/rtf_writer.h"
 #include "editor/undo_history.h"
+#include "support/menu_action.h"
 #include "support/typing.h"
+#include "support/url_recorder.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -17,34 +19,6 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
-
-QAction *actionIn(QMenu *menu, const QString &name)
-{
-    for (QAction *a : menu->actions()) {
-        if (a->objectName() == name)
-            return a;
-        if (a->menu()) {
-            if (QAction *inner = actionIn(a->menu(), name))
-                return inner;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
 
 // The editor's zoom, its focus on showing, and its patent search.
 class TestEditorTools : public QObject

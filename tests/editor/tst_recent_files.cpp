@@ -1,6 +1,7 @@
 #include "editor/editor_page.h"
 #include "editor/recent_files.h"
 #include "editor/rich_text_box.h"
+#include "support/menu_action.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -26,7 +27,6 @@ private slots:
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
-    static QAction *actionIn(QMenu *menu, const QString &name);
 
     QTemporaryDir m_home;
 };
@@ -50,19 +50,6 @@ QString TestRecentFiles::writeFile(const QString &name, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     return path;
-}
-
-QAction *TestRecentFiles::actionIn(QMenu *menu, const QString &name)
-{
-    for (QAction *a : menu->actions()) {
-        if (a->objectName() == name)
-            return a;
-        if (a->menu()) {
-            if (QAction *inner = actionIn(a->menu(), name))
-                return inner;
-        }
-    }
-    return nullptr;
 }
 
 void TestRecentFiles::openAndSave_newestFirst_keptForTheNextRun()

@@ -1,5 +1,6 @@
 #include "links/link_frames.h"
 #include "links/link_targets.h"
+#include "support/url_recorder.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -9,18 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-
-// Receives what the labels ask the desktop to open.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 class TestLinks : public QObject
 {

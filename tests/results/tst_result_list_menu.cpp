@@ -4,6 +4,8 @@
 #include "results/result_export.h"
 #include "results/result_list.h"
 #include "results/result_list_menu.h"
+#include "support/menu_action.h"
+#include "support/url_recorder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,17 +25,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
-
 // Closes the next message box once it shows and keeps its text.
 void closeNextMessage(QObject *context, QString *text)
 {
@@ -52,19 +43,6 @@ void closeNextMessage(QObject *context, QString *text)
 }
 
 // An action of menu or of its submenus, by name.
-QAction *actionIn(QMenu *menu, const QString &name)
-{
-    for (QAction *a : menu->actions()) {
-        if (a->objectName() == name)
-            return a;
-        if (a->menu()) {
-            if (QAction *inner = actionIn(a->menu(), name))
-                return inner;
-        }
-    }
-    return nullptr;
-}
-
 QString lettersOnly(const QString &text)
 {
     QString kept;
