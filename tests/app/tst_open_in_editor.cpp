@@ -2,6 +2,7 @@
 #include "app/open_in_editor.h"
 #include "editor/editor_page.h"
 #include "editor/rich_text_box.h"
+#include "support/message_box.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,10 +59,7 @@ QString TestOpenInEditor::writeRtf(const QString &name, const QByteArray &body) 
 
 void TestOpenInEditor::answerNextModal(const QString &button, QString *text)
 {
-    QTimer::singleShot(0, this, [button, text] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+    onNextMessageBox(this, [button, text](QMessageBox *box) {
         *text = box->text();
         if (auto *target = box->findChild<QPushButton *>(button))
             target->click();

@@ -4,6 +4,7 @@
 #include "editor/recovery_copy.h"
 #include "editor/rich_text_box.h"
 #include "storage/line_file.h"
+#include "support/message_box.h"
 #include "support/typing.h"
 
 #include <QAbstractButton>
@@ -27,22 +28,6 @@ namespace {
 
 const QString typed = u"丢不了的想法 idea"_s;
 const QString memoText = u"备忘 memo"_s;
-
-// Handles the next message box once it shows.
-void onNextBox(QObject *context, std::function<void(QMessageBox *)> handler)
-{
-    auto *timer = new QTimer(context);
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, context, [timer, handler] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        handler(box);
-    });
-    timer->start();
-}
 
 QByteArray readAll(const QString &path)
 {
@@ -144,7 +129,7 @@ void TestRecovery::leftCopy_offeredAtStart()
     }
     QObject scope;
     QStringList buttons;
-    onNextBox(&scope, [&](QMessageBox *box) {
+    onNextMessageBox(&scope, [&](QMessageBox *box) {
         for (QAbstractButton *b : box->buttons())
             buttons << b->text();
         box->findChild<QAbstractButton *>(answer)->click();
@@ -166,7 +151,7 @@ void TestRecovery::leftCopy_offeredAtStart()
 
     // The close guard asks about the recovered text; 不保存 lets the copy go.
     bool asked = false;
-    onNextBox(&scope, [&](QMessageBox *box) {
+    onNextMessageBox(&scope, [&](QMessageBox *box) {
         asked = true;
         box->findChild<QAbstractButton *>(u"discard"_s)->click();
     });
@@ -214,7 +199,7 @@ void TestRecovery::unreadableCopy_isKeptAndNamed()
     QObject scope;
     QString message;
     qsizetype buttonCount = 0;
-    onNextBox(&scope, [&](QMessageBox *box) {
+    onNextMessageBox(&scope, [&](QMessageBox *box) {
         message = box->text();
         buttonCount = box->buttons().size();
         box->accept();

@@ -5,6 +5,7 @@
 #include "results/result_list.h"
 #include "results/result_list_menu.h"
 #include "support/menu_action.h"
+#include "support/message_box.h"
 #include "support/url_recorder.h"
 
 #include <QAction>
@@ -25,24 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Closes the next message box once it shows and keeps its text.
-void closeNextMessage(QObject *context, QString *text)
-{
-    auto *timer = new QTimer(context);
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, context, [timer, text] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        *text = box->text();
-        box->accept();
-    });
-    timer->start();
-}
-
-// An action of menu or of its submenus, by name.
+// What a query keeps when punctuation and blanks are set aside.
 QString lettersOnly(const QString &text)
 {
     QString kept;
@@ -201,7 +185,7 @@ void TestResultListMenu::exportAll_folderAsTarget_saysSoAndWritesNothing()
     QVERIFY(QDir().mkpath(folder));
     menuOf(results)->setFileChooser([folder](QWidget *) { return folder; });
     QString message;
-    closeNextMessage(this, &message);
+    closeNextMessageBox(this, &message);
     menuOf(results)->exportAll();
     QVERIFY2(message.contains(QDir::toNativeSeparators(folder)), qPrintable(message));
     QVERIFY(QFileInfo(folder).isDir());
@@ -367,7 +351,7 @@ void TestResultListMenu::failingBrowser_saysSo()
     ResultList::pushNewest(results, u"电动伞"_s);
     rightClickRow(results, 0);
     QString message;
-    closeNextMessage(this, &message);
+    closeNextMessageBox(this, &message);
     actionIn(listMenu(results), u"googlePatents"_s)->trigger();
     listMenu(results)->hide();
     qputenv("PATH", path);
