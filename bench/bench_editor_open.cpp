@@ -2,9 +2,10 @@
 // the editor page's "open", against Qt's own path for the same content (QTextEdit::setHtml),
 // each into a shown editor, the caret moved to the end, up to the first paint that follows.
 // Rounds alternate between the two; the medians are compared. The bar: ours / Qt <= 0.30.
-// Run: build/bench/bench_editor_open  (offscreen unless a platform is set)
+// Run: build/bench/bench_editor_open  (offscreen unless a platform is set; rounds: BENCH_ROUNDS)
 
 #include "bench_support.h"
+#include "editor/chinese_font_substitutes.h"
 #include "editor/editor_page.h"
 #include "editor/rich_text_box.h"
 #include "editor/rtf_writer.h"
@@ -105,6 +106,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // As the program does; both paths draw with the same faces. BENCH_FONT_SUBSTITUTES=0
+    // shows what fontconfig's own fallback costs.
+    if (qEnvironmentVariable("BENCH_FONT_SUBSTITUTES") != u"0")
+        ChineseFontSubstitutes::install();
 
     QTextDocument source;
     BenchSupport::buildDocument(&source, 0, TargetCharacters);

@@ -5,6 +5,7 @@
 #include "app/single_instance.h"
 #include "app/unix_signal_watcher.h"
 #include "app/window_geometry.h"
+#include "editor/chinese_font_substitutes.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -59,6 +60,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    ChineseFontSubstitutes::install();
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
     QApplication::setWindowIcon(appIcon());
     const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
