@@ -3,6 +3,8 @@
 // just before the process starts to the end of the first paint of the window (painted and
 // flushed). The two kinds alternate; the medians are compared. The bar: ours / bare <= 1.5.
 // Run: build/bench/bench_startup  (offscreen unless a platform is set; rounds: BENCH_ROUNDS)
+// BENCH_PHASES=1 makes each child tell when each step of its start-up ended and which
+// widget classes its first paint went to.
 
 #include "app/form1.h"
 #include "bench_support.h"
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <unistd.h>
 #include <vector>
 
@@ -67,11 +70,16 @@ public:
     bool notify(QObject *receiver, QEvent *event) override
     {
         const QEvent::Type type = event->type();
+        const qint64 beforeNs = type == QEvent::Paint ? monotonicNs() : 0;
         const bool result = QApplication::notify(receiver, event);
-        if (type == QEvent::Paint)
+        if (type == QEvent::Paint) {
             ++m_paints;
-        else if (m_paints > 0 && (type == QEvent::Expose || type == QEvent::UpdateRequest)) {
+            PaintCost &cost = m_paintCosts[receiver->metaObject()->className()];
+            cost.ns += monotonicNs() - beforeNs;
+            ++cost.events;
+        } else if (m_paints > 0 && (type == QEvent::Expose || type == QEvent::UpdateRequest)) {
             phase("first paint");
+            printPaintCosts();
             std::printf("%.3f %.1f\n", double(monotonicNs() - m_startNs) / 1e6, peakMiB());
             std::fflush(stdout);
             _exit(0);
@@ -80,8 +88,31 @@ public:
     }
 
 private:
+    struct PaintCost
+    {
+        qint64 ns = 0;
+        int events = 0;
+    };
+
+    // Where the first paint went, by widget class, dearest first (with BENCH_PHASES).
+    void printPaintCosts() const
+    {
+        if (!qEnvironmentVariableIsSet("BENCH_PHASES"))
+            return;
+        std::vector<std::pair<QByteArray, PaintCost>> costs(m_paintCosts.cbegin(),
+                                                            m_paintCosts.cend());
+        std::sort(costs.begin(), costs.end(),
+                  [](const auto &a, const auto &b) { return a.second.ns > b.second.ns; });
+        for (const auto &[name, cost] : costs) {
+            if (cost.ns >= 100000)
+                std::fprintf(stderr, "    paint %-24s %5.1f ms  %3d widgets\n", name.constData(),
+                             double(cost.ns) / 1e6, cost.events);
+        }
+    }
+
     qint64 m_startNs = 0;
     int m_paints = 0;
+    std::map<QByteArray, PaintCost> m_paintCosts;
 };
 
 int runChild(bool real, int argc, char **argv)
