@@ -38,6 +38,15 @@ bool displayAvailable(int argc, char **argv)
 #endif
 }
 
+// Qt's own words in Chinese, where the translation is installed: its dialogs and the
+// command line's help and errors.
+void installQtTranslation(QTranslator *translator)
+{
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -49,6 +58,8 @@ int main(int argc, char *argv[])
     if (!displayAvailable(argc, argv)) {
         // --help and --version need no window.
         const QCoreApplication textOnly(argc, argv);
+        QTranslator qtTranslator;
+        installQtTranslation(&qtTranslator);
         const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments());
         if (commandLine.action() != CommandLine::Action::Run)
             return commandLine.print();
@@ -63,6 +74,8 @@ int main(int argc, char *argv[])
     ChineseFontSubstitutes::install();
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
     QApplication::setWindowIcon(appIcon());
+    QTranslator qtTranslator;
+    installQtTranslation(&qtTranslator);
     const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
     if (commandLine.action() != CommandLine::Action::Run)
         return commandLine.print();
@@ -78,12 +91,6 @@ int main(int argc, char *argv[])
     case SingleInstance::Outcome::Serving:
         break;
     }
-
-    // Qt's own dialogs in Chinese when the translation is installed.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
 
     Form1 form(nullptr, Form1::PageBuilding::AfterFirstPaint);
     WindowGeometry::keep(&form);

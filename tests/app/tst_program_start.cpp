@@ -5,6 +5,7 @@
 #include "editor/rich_text_box.h"
 
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -85,6 +86,10 @@ void TestProgramStart::versionAndHelp_needNoDisplay()
     QCOMPARE(runToEnd(process, {QStringLiteral("--help")}), 0);
     const QByteArray help = process.readAllStandardOutput();
     QVERIFY2(help.contains("--version") && help.contains("[file]"), help.constData());
+    // Qt's words of the help ("Usage:", "Options:") follow the rest into Chinese.
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                      QStringLiteral("/qtbase_zh_CN.qm")))
+        QVERIFY2(help.contains("用法") && !help.contains("Usage"), help.constData());
 
     // Without an option that only prints, the program still says it needs a display.
     QCOMPARE(runToEnd(process, {}), 1);
