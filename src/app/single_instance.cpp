@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
@@ -40,6 +41,14 @@ QString SingleInstance::defaultServerName()
     return folder + QStringLiteral("/" QUORVANE_APP_ID "-%1.socket").arg(user);
 }
 
+QString SingleInstance::lockPath(const QString &serverName)
+{
+    const QString socket = QDir::isAbsolutePath(serverName)
+                               ? serverName
+                               : QDir::tempPath() + QLatin1Char('/') + serverName;
+    return socket + QStringLiteral(".lock");
+}
+
 SingleInstance::Outcome SingleInstance::start(const QString &file, int timeoutMs)
 {
     const auto handedOver = [&](Sent sent) {
@@ -48,15 +57,20 @@ SingleInstance::Outcome SingleInstance::start(const QString &file, int timeoutMs
     Sent sent = send(file, timeoutMs);
     if (sent != Sent::NoServer)
         return handedOver(sent);
+    // One start at a time from here to listening. Two starts that both found a crashed
+    // copy's socket would otherwise each remove the other's new one and both run.
+    QLockFile lock(lockPath(m_name));
+    if (!lock.tryLock(timeoutMs))
+        return Outcome::Unanswered;
+    // The start that held the lock may be serving by now.
+    sent = send(file, timeoutMs);
+    if (sent != Sent::NoServer)
+        return handedOver(sent);
     if (m_server->listen(m_name))
         return Outcome::Serving;
     if (m_server->serverError() != QAbstractSocket::AddressInUseError)
         return Outcome::Alone;
-    // The name is taken: either a copy began listening a moment ago, or one crashed and
-    // left its socket behind. Only the second is safe to remove.
-    sent = send(file, timeoutMs);
-    if (sent != Sent::NoServer)
-        return handedOver(sent);
+    // Nobody answers on it and no start is making it: a crashed copy left it behind.
     QLocalServer::removeServer(m_name);
     return m_server->listen(m_name) ? Outcome::Serving : Outcome::Alone;
 }

@@ -28,6 +28,8 @@ public:
 
     // In the user's runtime folder, named after the application id and the user.
     static QString defaultServerName();
+    // The lock that lets one start at a time take the name over.
+    static QString lockPath(const QString &serverName);
 
     // file: absolute path for the editor, or empty to only bring the window to the front.
     Outcome start(const QString &file, int timeoutMs = 3000);

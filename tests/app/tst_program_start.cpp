@@ -6,11 +6,17 @@
 
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 // The real program as a separate process: options without a display, and one running copy.
 class TestProgramStart : public QObject
@@ -23,6 +29,7 @@ private slots:
     void versionAndHelp_needNoDisplay();
     void secondStart_handsItsFileToTheRunningWindow_andEnds();
     void staleSocketOfAKilledCopy_doesNotBlockTheNextStart();
+    void twoStartsOnAStaleSocket_endWithOneRunningCopy();
 
 private:
     // Same runtime, data and config folders as this test, offscreen.
@@ -138,6 +145,57 @@ void TestProgramStart::staleSocketOfAKilledCopy_doesNotBlockTheNextStart()
     third.setProcessEnvironment(programEnvironment());
     QCOMPARE(runToEnd(third, {m_home->filePath(QStringLiteral("idea.rtf"))}), 0);
     QTRY_COMPARE(form.editorPage()->editor()->toPlainText(), QStringLiteral("after the crash"));
+}
+
+void TestProgramStart::twoStartsOnAStaleSocket_endWithOneRunningCopy()
+{
+    // A crashed copy's socket: bound, never listened to, left behind.
+    const QString socketPath = SingleInstance::defaultServerName();
+    const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray encoded = QFile::encodeName(socketPath);
+    QVERIFY(size_t(encoded.size()) < sizeof(address.sun_path));
+    std::memcpy(address.sun_path, encoded.constData(), size_t(encoded.size()));
+    QCOMPARE(::bind(stale, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    ::close(stale);
+    const auto answered = [&socketPath] {
+        QLocalSocket probe;
+        probe.connectToServer(socketPath);
+        const bool connected = probe.waitForConnected(1000);
+        probe.abort();
+        return connected;
+    };
+    QVERIFY(!answered());
+
+    // Both starts come while another is taking the name over.
+    QLockFile takeover(SingleInstance::lockPath(socketPath));
+    QVERIFY(takeover.lock());
+    QProcess first;
+    QProcess second;
+    for (QProcess *start : {&first, &second}) {
+        start->setProcessEnvironment(programEnvironment());
+        start->start(QStringLiteral(QUORVANE_BINARY), QStringList());
+        QVERIFY(start->waitForStarted());
+    }
+    QTest::qWait(1500);
+    // Neither replaced the socket under the takeover.
+    QVERIFY(QFile::exists(socketPath));
+    QVERIFY(!answered());
+    takeover.unlock();
+
+    // One takes the name over, the other hands off to it and ends.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        first.state() == QProcess::NotRunning || second.state() == QProcess::NotRunning, 20000);
+    QProcess &ended = first.state() == QProcess::NotRunning ? first : second;
+    QProcess &running = &ended == &first ? second : first;
+    QCOMPARE(ended.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(ended.exitCode(), 0);
+    QVERIFY(answered());
+    QTest::qWait(300);
+    QCOMPARE(running.state(), QProcess::Running);
+    running.terminate();
+    QVERIFY(running.waitForFinished(10000));
 }
 
 QTEST_MAIN(TestProgramStart)
