@@ -190,7 +190,9 @@ void TestProgramStart::twoStartsOnAStaleSocket_endWithOneRunningCopy()
     QProcess &ended = first.state() == QProcess::NotRunning ? first : second;
     QProcess &running = &ended == &first ? second : first;
     QCOMPARE(ended.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(ended.exitCode(), 0);
+    // 0: handed off; 1: the new copy was still too busy starting to answer (a slow machine).
+    QVERIFY2(ended.exitCode() == 0 || ended.exitCode() == 1,
+             ended.readAllStandardError().constData());
     QVERIFY(answered());
     QTest::qWait(300);
     QCOMPARE(running.state(), QProcess::Running);
