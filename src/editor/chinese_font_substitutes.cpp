@@ -44,6 +44,22 @@ QStringList heiFaces()
             QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Droid Sans Fallback")};
 }
 
+// The other style last: a Simplified Chinese face of the wrong style still beats the
+// fallback's guess.
+QStringList facesFor(Style style)
+{
+    switch (style) {
+    case Style::Song:
+        break;
+    case Style::Hei:
+        return heiFaces() + songFaces();
+    case Style::Kai:
+        return QStringList{QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL KaitiM GB")} +
+               songFaces() + heiFaces();
+    }
+    return songFaces() + heiFaces();
+}
+
 } // namespace
 
 namespace ChineseFontSubstitutes {
@@ -51,19 +67,8 @@ namespace ChineseFontSubstitutes {
 QStringList candidatesFor(const QString &family)
 {
     for (const WindowsName &windows : WindowsNames) {
-        if (family.compare(QStringView(windows.name), Qt::CaseInsensitive) != 0)
-            continue;
-        // The other style last: a Simplified Chinese face of the wrong style still beats
-        // the fallback's guess.
-        switch (windows.style) {
-        case Style::Song:
-            return songFaces() + heiFaces();
-        case Style::Hei:
-            return heiFaces() + songFaces();
-        case Style::Kai:
-            return QStringList{QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL KaitiM GB")} +
-                   songFaces() + heiFaces();
-        }
+        if (family.compare(QStringView(windows.name), Qt::CaseInsensitive) == 0)
+            return facesFor(windows.style);
     }
     return {};
 }
@@ -73,7 +78,7 @@ void install()
     for (const WindowsName &windows : WindowsNames) {
         const QString name = QString::fromUtf16(windows.name);
         if (QFont::substitutes(name).isEmpty())
-            QFont::insertSubstitutions(name, candidatesFor(name));
+            QFont::insertSubstitutions(name, facesFor(windows.style));
     }
 }
 
