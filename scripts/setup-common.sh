@@ -27,7 +27,9 @@ PACKAGE_PACKAGES=(dpkg-dev lintian)
 
 build_quorvane() {
     if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+        local launcher=()
+        if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     fi
     cmake --build "$BUILD_DIR" -j"$(nproc)"
 }
