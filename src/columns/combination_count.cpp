@@ -1,11 +1,14 @@
 #include "columns/combination_count.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 QString estimateText(long double value)
 {
+    if (value < 1.0L) // an estimate of next to nothing
+        return QStringLiteral("约 %1").arg(double(value), 0, 'f', 1);
     int exponent = int(std::floor(std::log10(value)));
     long double mantissa = value / std::pow(10.0L, exponent);
     // One decimal: 9.96 rounds up to the next power of ten.
@@ -38,6 +41,24 @@ CombinationCount CombinationCount::of(const QList<int> &counts)
         else
             result.m_exact = false;
     }
+    return result;
+}
+
+CombinationCount CombinationCount::counted(const WideCount &count)
+{
+    CombinationCount result;
+    result.m_exact = count.fitsIn(ExactLimit);
+    result.m_value = result.m_exact ? count.low() : 0;
+    result.m_estimate = count.toLongDouble();
+    return result;
+}
+
+CombinationCount CombinationCount::about(long double estimate)
+{
+    CombinationCount result;
+    result.m_exact = false;
+    result.m_value = 0;
+    result.m_estimate = std::max(estimate, 0.0L);
     return result;
 }
 

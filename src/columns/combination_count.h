@@ -1,5 +1,7 @@
 #pragma once
 
+#include "columns/wide_count.h"
+
 #include <QList>
 #include <QString>
 
@@ -13,6 +15,10 @@ public:
 
     // 0 when a count is 0; 1 for no counts at all.
     static CombinationCount of(const QList<int> &counts);
+    // A count worked out otherwise: exact up to the limit, shown rounded beyond it.
+    static CombinationCount counted(const WideCount &count);
+    // A count known only about.
+    static CombinationCount about(long double estimate);
 
     bool isExact() const { return m_exact; }
     // The product; meaningful only while isExact().

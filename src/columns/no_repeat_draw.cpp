@@ -1,5 +1,6 @@
 #include "columns/no_repeat_draw.h"
 
+#include "columns/consistent_box.h"
 #include "columns/random_source.h"
 
 namespace {
@@ -11,12 +12,23 @@ constexpr int MaxRedraws = 32;
 void NoRepeatDraw::reset(const QList<int> &counts)
 {
     m_counts = counts;
+    m_box.reset();
     m_size = CombinationCount::of(counts);
     m_produced.clear();
     m_produced.squeeze();
     m_unused.clear();
     m_unused.squeeze();
     m_picking = false;
+}
+
+void NoRepeatDraw::resetOver(std::shared_ptr<const ConsistentBox> box)
+{
+    reset(box->counts());
+    if (!box->restricts())
+        return;
+    m_size = box->isCountExact() ? CombinationCount::counted(*box->exactCount())
+                                 : CombinationCount::about(box->estimate().value);
+    m_box = std::move(box);
 }
 
 bool NoRepeatDraw::isExhausted() const
@@ -35,6 +47,14 @@ QByteArray NoRepeatDraw::keyOf(const QList<int> &positions) const
     return key;
 }
 
+QList<int> NoRepeatDraw::positionsOfKey(const QByteArray &key) const
+{
+    QList<int> positions(key.size() / 2);
+    for (qsizetype i = 0; i < positions.size(); ++i)
+        positions[i] = int(uchar(key.at(2 * i))) | int(uchar(key.at(2 * i + 1))) << 8;
+    return positions;
+}
+
 QList<int> NoRepeatDraw::positionsOf(quint64 index) const
 {
     QList<int> positions(m_counts.size());
@@ -51,21 +71,41 @@ std::optional<QList<int>> NoRepeatDraw::next(RandomSource &source)
         return std::nullopt;
     // Past half of an exact box the unused ones number at most what was produced.
     if (!m_picking && m_size.isExact() && quint64(m_produced.size()) * 2 >= m_size.value()) {
-        for (quint64 index = 0; index < m_size.value(); ++index) {
-            if (!m_produced.contains(keyOf(positionsOf(index))))
-                m_unused.append(index);
-        }
+        collectUnused();
         m_picking = true;
     }
     return m_picking ? pickUnused(source) : drawFresh(source);
+}
+
+void NoRepeatDraw::collectUnused()
+{
+    const auto keep = [this](const QList<int> &positions) {
+        QByteArray key = keyOf(positions);
+        if (!m_produced.contains(key))
+            m_unused.append(std::move(key));
+    };
+    if (m_box) {
+        for (ConsistentBox::Cursor cursor(*m_box); cursor.next();)
+            keep(cursor.positions());
+        return;
+    }
+    for (quint64 index = 0; index < m_size.value(); ++index)
+        keep(positionsOf(index));
 }
 
 std::optional<QList<int>> NoRepeatDraw::drawFresh(RandomSource &source)
 {
     QList<int> positions(m_counts.size());
     for (int attempt = 0; attempt < MaxRedraws; ++attempt) {
-        for (qsizetype i = 0; i < m_counts.size(); ++i)
-            positions[i] = source.pick(m_counts.at(i));
+        if (m_box) {
+            std::optional<QList<int>> drawn = m_box->draw(source);
+            if (!drawn)
+                return std::nullopt;
+            positions = *drawn;
+        } else {
+            for (qsizetype i = 0; i < m_counts.size(); ++i)
+                positions[i] = source.pick(m_counts.at(i));
+        }
         const QByteArray key = keyOf(positions);
         if (!m_produced.contains(key)) {
             m_produced.insert(key);
@@ -81,6 +121,13 @@ std::optional<QList<int>> NoRepeatDraw::drawFresh(RandomSource &source)
 
 QList<int> NoRepeatDraw::nextUnusedAfter(QList<int> positions) const
 {
+    if (m_box) {
+        do {
+            std::optional<QList<int>> next = m_box->after(positions);
+            positions = next ? *next : *m_box->firstFrom(QList<int>(m_counts.size(), 0));
+        } while (m_produced.contains(keyOf(positions)));
+        return positions;
+    }
     do {
         for (qsizetype i = positions.size() - 1; i >= 0; --i) {
             if (++positions[i] < m_counts.at(i))
@@ -96,10 +143,9 @@ std::optional<QList<int>> NoRepeatDraw::pickUnused(RandomSource &source)
     if (m_unused.isEmpty())
         return std::nullopt;
     const int slot = source.pick(int(m_unused.size())); // at most what was produced
-    const quint64 index = m_unused.at(slot);
+    const QByteArray key = m_unused.at(slot);
     m_unused[slot] = m_unused.constLast();
     m_unused.removeLast();
-    const QList<int> positions = positionsOf(index);
-    m_produced.insert(keyOf(positions));
-    return positions;
+    m_produced.insert(key);
+    return positionsOfKey(key);
 }
