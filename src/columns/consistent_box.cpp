@@ -4,16 +4,16 @@
 #include "columns/random_source.h"
 
 #include <QHash>
-#include <QSet>
 #include <algorithm>
+#include <vector>
 
 namespace {
-// About 20 ms of table work on this machine; past it the count is estimated.
-constexpr qint64 CountBudget = 400000;
+// A few milliseconds of enumeration; past it the count is estimated from samples.
+constexpr qint64 CountBudget = 3000000;
 constexpr int EstimateSamples = 20000;
-constexpr qint64 EstimateMilliseconds = 25;
+constexpr qint64 EstimateMilliseconds = 20;
 // A draw from the counts costs a count per candidate; past this much, draws go on instead.
-constexpr qint64 DrawBudget = 200000;
+constexpr qint64 DrawBudget = 1000000;
 } // namespace
 
 ConsistentBox::ConsistentBox(const QList<int> &counts) : m_counts(counts), m_count(total()) {}
@@ -28,60 +28,82 @@ ConsistentBox::ConsistentBox(const QList<QStringList> &columns, const QStringLis
     if (exclusions.isEmpty())
         return;
 
-    const QSet<QString> ruledWords = exclusions.words();
-    QSet<QString> fixed;
+    // Words by number once, so each entry costs one lookup.
+    const QHash<QString, QSet<QString>> &partnerMap = exclusions.partnerMap();
+    QHash<QString, int> idOf;
+    idOf.reserve(partnerMap.size());
+    for (auto it = partnerMap.cbegin(); it != partnerMap.cend(); ++it)
+        idOf.insert(it.key(), int(idOf.size()));
+    std::vector<std::vector<int>> partners(size_t(idOf.size()));
+    for (auto it = partnerMap.cbegin(); it != partnerMap.cend(); ++it) {
+        std::vector<int> &ids = partners[size_t(idOf.value(it.key()))];
+        for (const QString &partner : it.value())
+            ids.push_back(idOf.value(partner));
+    }
+
+    std::vector<bool> ruledByFixed(partners.size(), false);
+    std::vector<bool> isFixed(partners.size(), false);
     for (const QString &word : fixedWords) {
-        if (ruledWords.contains(word))
-            fixed.insert(word);
+        const int id = idOf.value(word, -1);
+        if (id >= 0)
+            isFixed[size_t(id)] = true;
     }
-    QSet<QString> ruledByFixed;
-    for (const QString &word : std::as_const(fixed)) {
-        const QSet<QString> partners = exclusions.partnersOf(word);
-        ruledByFixed.unite(partners);
-        m_impossible = m_impossible || partners.intersects(fixed);
-    }
-    // Which drawn columns hold each word that takes part in a pair.
-    QHash<QString, quint32> presentIn;
-    for (int c = 0; c < columnCount; ++c) {
-        for (const QString &word : columns.at(c)) {
-            if (ruledWords.contains(word) && !ruledByFixed.contains(word))
-                presentIn[word] |= 1u << c;
+    bool anyRuledByFixed = false;
+    for (size_t id = 0; id < partners.size(); ++id) {
+        if (!isFixed[id])
+            continue;
+        for (int partner : partners[id]) {
+            ruledByFixed[size_t(partner)] = true;
+            anyRuledByFixed = true;
+            m_impossible = m_impossible || isFixed[size_t(partner)];
         }
+    }
+
+    // Which drawn columns hold each word, then which columns hold a partner of it.
+    std::vector<QList<int>> entryIds(static_cast<size_t>(columnCount));
+    std::vector<quint32> presentIn(partners.size(), 0);
+    for (int c = 0; c < columnCount; ++c) {
+        QList<int> &ids = entryIds[size_t(c)];
+        ids.reserve(columns.at(c).size());
+        for (const QString &word : columns.at(c)) {
+            const int id = idOf.value(word, -1);
+            ids.append(id);
+            if (id >= 0 && !ruledByFixed[size_t(id)])
+                presentIn[size_t(id)] |= 1u << c;
+        }
+    }
+    std::vector<quint32> partnersIn(partners.size(), 0);
+    for (size_t id = 0; id < partners.size(); ++id) {
+        if (presentIn[id] == 0)
+            continue;
+        for (int partner : partners[id])
+            partnersIn[id] |= presentIn[size_t(partner)];
     }
 
     m_problem.freeWeight.fill(0, columnCount);
     m_freePositions.resize(columnCount);
     m_entries.resize(columnCount);
-    QHash<QPair<int, QString>, int> nodeOf;
+    QHash<quint64, int> nodeOf; // word id and column
+    const auto nodeKey = [](int id, int column) { return quint64(id) << 8 | quint64(column); };
     for (int c = 0; c < columnCount; ++c) {
-        const QStringList &words = columns.at(c);
+        const QList<int> &ids = entryIds[size_t(c)];
         QList<int> &entries = m_entries[c];
-        entries.resize(words.size());
-        for (int p = 0; p < words.size(); ++p) {
-            const QString &word = words.at(p);
-            if (ruledByFixed.contains(word)) {
+        entries.resize(ids.size());
+        for (int p = 0; p < ids.size(); ++p) {
+            const int id = ids.at(p);
+            if (id >= 0 && ruledByFixed[size_t(id)]) {
                 entries[p] = Ruled;
                 continue;
             }
-            bool paired = false;
-            if (presentIn.contains(word)) {
-                for (const QString &partner : exclusions.partnersOf(word)) {
-                    if (presentIn.value(partner) & ~(1u << c)) {
-                        paired = true;
-                        break;
-                    }
-                }
-            }
-            if (!paired) {
+            if (id < 0 || (partnersIn[size_t(id)] & ~(1u << c)) == 0) {
                 entries[p] = Free;
                 m_freePositions[c].append(p);
                 ++m_problem.freeWeight[c];
                 continue;
             }
-            const auto key = qMakePair(c, word);
-            auto found = nodeOf.find(key);
+            auto found = nodeOf.find(nodeKey(id, c));
             if (found == nodeOf.end()) {
-                found = nodeOf.insert(key, int(m_problem.nodes.size()));
+                found = nodeOf.insert(nodeKey(id, c), int(m_problem.nodes.size()));
                 ConsistentCount::Node node;
                 node.column = c;
                 m_problem.nodes.append(node);
@@ -93,13 +115,14 @@ ConsistentBox::ConsistentBox(const QList<QStringList> &columns, const QStringLis
         }
     }
     for (auto it = nodeOf.cbegin(); it != nodeOf.cend(); ++it) {
-        const auto &[c, word] = it.key();
-        for (const QString &partner : exclusions.partnersOf(word)) {
-            const quint32 others = presentIn.value(partner) & ~(1u << c);
+        const int id = int(it.key() >> 8);
+        const int c = int(it.key() & 0xff);
+        QList<int> &neighbours = m_problem.nodes[it.value()].neighbours;
+        for (int partner : partners[size_t(id)]) {
+            const quint32 others = presentIn[size_t(partner)] & ~(1u << c);
             for (int d = 0; d < columnCount; ++d) {
                 if (others & (1u << d))
-                    m_problem.nodes[it.value()].neighbours.append(
-                        nodeOf.value(qMakePair(d, partner)));
+                    neighbours.append(nodeOf.value(nodeKey(partner, d)));
             }
         }
     }
@@ -107,7 +130,7 @@ ConsistentBox::ConsistentBox(const QList<QStringList> &columns, const QStringLis
     for (const auto &node : std::as_const(m_problem.nodes))
         m_liveWeight[node.column] += node.weight;
     m_problem.impossible = m_impossible;
-    m_restricts = m_impossible || !ruledByFixed.isEmpty() || !m_problem.nodes.isEmpty();
+    m_restricts = m_impossible || anyRuledByFixed || !m_problem.nodes.isEmpty();
     if (m_restricts)
         countConsistent();
 }

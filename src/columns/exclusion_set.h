@@ -50,6 +50,8 @@ public:
     QSet<QString> words() const;
     // The words ruled out beside word.
     QSet<QString> partnersOf(const QString &word) const { return m_partners.value(word); }
+    // Every word with its partners, each pair from both sides: for whole passes.
+    const QHash<QString, QSet<QString>> &partnerMap() const { return m_partners; }
 
     // Each emits changed() once when something changed; unacceptable pairs are skipped.
     bool add(const QString &a, const QString &b);

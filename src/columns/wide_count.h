@@ -12,10 +12,18 @@ public:
     constexpr WideCount() = default;
     constexpr WideCount(quint64 value) : m_limbs{value, 0, 0, 0} {} // NOLINT: a count is a count
 
+    static constexpr WideCount fromHalves(quint64 low, quint64 high)
+    {
+        WideCount count;
+        count.m_limbs = {low, high, 0, 0};
+        return count;
+    }
+
     bool isZero() const { return (m_limbs[0] | m_limbs[1] | m_limbs[2] | m_limbs[3]) == 0; }
     // The value when it is at most limit.
     bool fitsIn(quint64 limit) const;
     quint64 low() const { return m_limbs[0]; }
+    quint64 high() const { return m_limbs[1]; } // bits 64 to 127
     long double toLongDouble() const;
     QString toString() const;
 
