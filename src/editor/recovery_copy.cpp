@@ -4,10 +4,9 @@
 #include "editor/rtf_reader.h"
 #include "editor/rtf_writer.h"
 #include "storage/data_directory.h"
+#include "storage/file_aside.h"
 #include "storage/line_file.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -42,15 +41,7 @@ bool RecoveryCopy::read(const QString &path, QTextDocument *into)
 
 QString RecoveryCopy::keepAside(const QString &path)
 {
-    const QFileInfo info(path);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString target;
-    for (int n = 0; target.isEmpty() || QFileInfo::exists(target); ++n) {
-        target =
-            info.dir().filePath(info.completeBaseName() + u'-' + stamp +
-                                (n ? u'-' + QString::number(n) : QString()) + u'.' + info.suffix());
-    }
-    return QDir().rename(path, target) ? target : path;
+    return FileAside::keepAside(path);
 }
 
 void RecoveryCopy::setEnabled(bool on)
