@@ -2,9 +2,13 @@
 
 #include "columns/simple_combo.h"
 
+#include <QListWidget>
+
 namespace ResultList {
 
 namespace {
+constexpr int WordsRole = Qt::UserRole + 1;
+
 void makeRoom(SimpleCombo *list)
 {
     if (list->isFull())
@@ -17,6 +21,18 @@ void pushNewest(SimpleCombo *list, const QString &sentence)
     makeRoom(list);
     list->insertItem(0, sentence);
     list->setText(sentence);
+}
+
+void pushNewest(SimpleCombo *list, const QString &sentence, const QStringList &words)
+{
+    pushNewest(list, sentence);
+    if (QListWidgetItem *entry = list->listWidget()->item(0))
+        entry->setData(WordsRole, words);
+}
+
+QStringList wordsOf(const QListWidgetItem *entry)
+{
+    return entry ? entry->data(WordsRole).toStringList() : QStringList();
 }
 
 void addEditText(SimpleCombo *list)

@@ -1,8 +1,11 @@
 #include "results/result_list_menu.h"
 
+#include "columns/exclusion_set.h"
 #include "columns/simple_combo.h"
 #include "links/patent_search_menu.h"
+#include "results/pair_choice_dialog.h"
 #include "results/result_export.h"
+#include "results/result_list.h"
 
 #include <QContextMenuEvent>
 #include <QFileDialog>
@@ -60,6 +63,7 @@ void ResultListMenu::showForList(const QPoint &viewportPos, bool fromKeyboard)
         at = listWidget->visualItemRect(item).bottomLeft();
     m_patents->setSentence(item ? item->text() : QString());
     m_export->setEnabled(m_list->count() > 0);
+    aimExclusions(ResultList::wordsOf(item));
     m_menu->popup(listWidget->viewport()->mapToGlobal(at));
 }
 
@@ -75,6 +79,17 @@ void ResultListMenu::showForEdit(const QPoint &globalPos)
     menu->addMenu(m_patents);
     m_patents->setSentence(edit->text());
     m_export->setEnabled(m_list->count() > 0);
+    if (m_excludePairs) {
+        // The edit line shows the newest result until the user changes it.
+        QStringList words;
+        for (int row = 0; row < m_list->count() && words.isEmpty(); ++row) {
+            const QListWidgetItem *item = m_list->listWidget()->item(row);
+            if (item->text() == edit->text())
+                words = ResultList::wordsOf(item);
+        }
+        aimExclusions(words);
+        menu->addAction(m_excludePairs);
+    }
     menu->popup(globalPos);
 }
 
@@ -87,6 +102,35 @@ void ResultListMenu::exportAll()
     QString error;
     if (!ResultExport::exportTo(path, m_list->items(), &error))
         QMessageBox::warning(window, QStringLiteral("导出全部"), error);
+}
+
+void ResultListMenu::offerExclusions(ExclusionSet *set)
+{
+    m_exclusions = set;
+    if (m_excludePairs)
+        return;
+    m_excludePairs = m_menu->addAction(QStringLiteral("排除词对…"));
+    m_excludePairs->setObjectName(QStringLiteral("excludePairs"));
+    m_excludePairs->setToolTip(QStringLiteral("这条结果里不合理的词对，以后不再同时出现"));
+    connect(m_excludePairs, &QAction::triggered, this, [this] { excludePairsOf(m_targetWords); });
+}
+
+void ResultListMenu::aimExclusions(const QStringList &words)
+{
+    if (!m_excludePairs)
+        return;
+    m_targetWords = words;
+    m_excludePairs->setEnabled(!ExclusionSet::pairsAmong(words).isEmpty());
+}
+
+void ResultListMenu::excludePairsOf(const QStringList &words)
+{
+    const QList<WordPair> pairs = ExclusionSet::pairsAmong(words);
+    if (!m_exclusions || pairs.isEmpty())
+        return;
+    PairChoiceDialog dialog(pairs, *m_exclusions, m_list->window());
+    if (dialog.exec() == QDialog::Accepted)
+        m_exclusions->addPairs(dialog.ticked());
 }
 
 QString ResultListMenu::chooseFile(QWidget *parent)
