@@ -1,31 +1,50 @@
 #include "columns/combination_controls.h"
 
+#include "columns/consistent_box.h"
+#include "columns/exclusion_set.h"
 #include "columns/random_source.h"
 #include "columns/simple_combo.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+
+namespace {
+const QString PlainToolTip = QStringLiteral("参与随机的各栏单词数相乘，就是能组成的不同句子数");
+}
 
 CombinationControls::CombinationControls(const Names &names, QWidget *parent)
     : QObject(parent), m_label(new QLabel(parent)),
       m_noRepeat(new QCheckBox(QStringLiteral("不重复"), parent)),
-      m_walk(new QRadioButton(QStringLiteral("遍历"), parent))
+      m_walk(new QRadioButton(QStringLiteral("遍历"), parent)),
+      m_exclusionButton(new QPushButton(QStringLiteral("排除…"), parent)),
+      m_exclusions(new ExclusionSet(this))
 {
     m_label->setObjectName(names.label);
     // Long numbers wrap instead of widening a crowded page.
     m_label->setWordWrap(true);
     m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_label->setToolTip(QStringLiteral("参与随机的各栏单词数相乘，就是能组成的不同句子数"));
+    m_label->setToolTip(PlainToolTip);
     m_noRepeat->setObjectName(names.noRepeat);
     m_noRepeat->setToolTip(
         QStringLiteral("勾选后，随机和自动产生的组合不会与勾选以来已出现过的组合重复"));
     m_walk->setObjectName(names.walk);
     m_walk->setToolTip(QStringLiteral("按顺序逐一产生全部组合，每次一种"));
+    m_exclusionButton->setObjectName(names.exclusions);
+    m_exclusionButton->setToolTip(
+        QStringLiteral("排除不合理的词对：排除的两个词不会同时出现在本页的句子里"));
+    m_exclusionButton->setAutoDefault(false);
+    // As small as the caption allows: it sits beside the count on crowded pages.
+    m_exclusionButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_exclusionButton->setFixedWidth(
+        m_exclusionButton->fontMetrics().horizontalAdvance(m_exclusionButton->text()) + 14);
+    m_exclusionButton->setMaximumHeight(m_exclusionButton->fontMetrics().height() + 8);
 
     connect(m_noRepeat, &QCheckBox::toggled, this, [this] {
         // Only what was produced since the box was ticked counts.
-        m_memory.reset(countsOf(drawnColumns()));
+        m_memory.resetOver(m_box);
         if (m_notice == Notice::Exhausted)
             showNotice(Notice::Count);
     });
@@ -33,17 +52,38 @@ CombinationControls::CombinationControls(const Names &names, QWidget *parent)
         if (m_notice == Notice::Walk)
             showNotice(Notice::Count);
     });
+    connect(m_exclusionButton, &QPushButton::clicked, this,
+            &CombinationControls::openExclusionWindow);
+    connect(m_exclusions, &ExclusionSet::changed, this, &CombinationControls::boxChanged);
     boxChanged();
 }
 
-void CombinationControls::watchColumn(SimpleCombo *list, QAbstractButton *onSwitch)
+void CombinationControls::watchColumn(SimpleCombo *list, QAbstractButton *onSwitch,
+                                      QLineEdit *input)
 {
     const int column = int(m_lists.size());
     m_lists.append(list);
     m_switches.append(onSwitch);
+    m_inputs.append(input ? input : list->lineEdit());
     connect(list, &SimpleCombo::entriesChanged, this, [this, column] { listChanged(column); });
     connect(onSwitch, &QAbstractButton::toggled, this, &CombinationControls::boxChanged);
+    connect(m_inputs.constLast(), &QLineEdit::textChanged, this, [this, column] {
+        if (!m_switches.at(column)->isChecked())
+            fixedTextChanged();
+    });
     boxChanged();
+}
+
+void CombinationControls::watchFixedText(QLineEdit *text)
+{
+    m_fixedTexts.append(text);
+    connect(text, &QLineEdit::textChanged, this, &CombinationControls::fixedTextChanged);
+    fixedTextChanged();
+}
+
+void CombinationControls::setExclusionColumns(const QList<ExclusionWindow::Column> &columns)
+{
+    m_windowColumns = columns;
 }
 
 void CombinationControls::reserveLabelLines(int lines)
@@ -64,12 +104,49 @@ void CombinationControls::listChanged(int column)
         boxChanged();
 }
 
+void CombinationControls::fixedTextChanged()
+{
+    // Typing changes the box only when the text is, or was, a word of a pair.
+    if (fixedWordsInForce() != m_fixedInForce)
+        boxChanged();
+}
+
+QStringList CombinationControls::fixedWordsInForce() const
+{
+    QStringList fixed;
+    if (m_exclusions->isEmpty())
+        return fixed;
+    const QHash<QString, QSet<QString>> &partners = m_exclusions->partnerMap();
+    const auto consider = [&](const QLineEdit *text) {
+        if (partners.contains(text->text()) && !fixed.contains(text->text()))
+            fixed.append(text->text());
+    };
+    for (const QLineEdit *text : m_fixedTexts)
+        consider(text);
+    for (int i = 0; i < m_switches.size(); ++i) {
+        if (!m_switches.at(i)->isChecked())
+            consider(m_inputs.at(i));
+    }
+    fixed.sort();
+    return fixed;
+}
+
 void CombinationControls::boxChanged()
 {
-    const QList<int> counts = countsOf(drawnColumns());
+    const QList<int> drawn = drawnColumns();
+    const QList<int> counts = countsOf(drawn);
     m_count = CombinationCount::of(counts);
-    m_memory.reset(counts);
-    m_walkOrder.reset(counts);
+    m_fixedInForce = fixedWordsInForce();
+    if (m_exclusions->isEmpty()) {
+        m_box = std::make_shared<const ConsistentBox>(counts);
+    } else {
+        QList<QStringList> words;
+        for (int column : drawn)
+            words.append(m_lists.at(column)->items());
+        m_box = std::make_shared<const ConsistentBox>(words, m_fixedInForce, *m_exclusions);
+    }
+    m_memory.resetOver(m_box);
+    m_walkOrder.resetOver(m_box);
     showNotice(Notice::Count);
 }
 
@@ -81,6 +158,14 @@ QList<int> CombinationControls::drawnColumns() const
             drawn.append(i);
     }
     return drawn;
+}
+
+QStringList CombinationControls::drawnWords() const
+{
+    QStringList words;
+    for (int column : drawnColumns())
+        words.append(m_inputs.at(column)->text());
+    return words;
 }
 
 QList<int> CombinationControls::countsOf(const QList<int> &columns) const
@@ -99,13 +184,17 @@ void CombinationControls::select(const QList<int> &positions)
         m_lists.at(drawn.at(i))->setCurrentIndex(positions.at(i));
 }
 
-CombinationControls::Draw CombinationControls::drawWithoutRepeat()
+CombinationControls::Draw CombinationControls::draw()
 {
-    if (!m_noRepeat->isChecked() || m_count.isZero())
+    if (m_count.isZero() || (!m_noRepeat->isChecked() && !m_box->restricts()))
         return Draw::AsUsual;
-    const std::optional<QList<int>> positions = m_memory.next(RandomSource::instance());
+    std::optional<QList<int>> positions;
+    if (!m_box->isEmpty()) {
+        positions = m_noRepeat->isChecked() ? m_memory.next(RandomSource::instance())
+                                            : m_box->draw(RandomSource::instance());
+    }
     if (!positions) {
-        showNotice(Notice::Exhausted);
+        showNotice(m_box->isEmpty() ? Notice::NoneLeft : Notice::Exhausted);
         emit exhausted();
         return Draw::Exhausted;
     }
@@ -117,9 +206,31 @@ bool CombinationControls::selectNextInWalk()
 {
     if (m_count.isZero())
         return false;
-    select(m_walkOrder.next());
+    const QList<int> positions = m_walkOrder.next();
+    if (positions.isEmpty() && !m_box->counts().isEmpty()) {
+        showNotice(Notice::NoneLeft);
+        return false;
+    }
+    select(positions);
     showNotice(Notice::Walk);
     return true;
+}
+
+void CombinationControls::openExclusionWindow()
+{
+    if (!m_window)
+        m_window = new ExclusionWindow(m_exclusions, m_windowColumns, m_label->window());
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+QString CombinationControls::consistentText() const
+{
+    if (!m_box->restricts())
+        return m_count.text();
+    return m_box->isCountExact() ? CombinationCount::counted(*m_box->exactCount()).text()
+                                 : CombinationCount::about(m_box->estimate().value).text();
 }
 
 void CombinationControls::showNotice(Notice notice)
@@ -127,15 +238,46 @@ void CombinationControls::showNotice(Notice notice)
     m_notice = notice;
     switch (notice) {
     case Notice::Count:
-        m_label->setText(QStringLiteral("共 %1 种组合").arg(m_count.text()));
+        if (!m_box->restricts()) {
+            m_label->setText(QStringLiteral("共 %1 种组合").arg(m_count.text()));
+            break;
+        }
+        m_label->setText(
+            QStringLiteral("共 %1 种组合（已排除 %2 种）")
+                .arg(consistentText(),
+                     m_box->isCountExact()
+                         ? CombinationCount::counted(m_box->total() - *m_box->exactCount()).text()
+                         : CombinationCount::about(m_box->total().toLongDouble() -
+                                                   m_box->estimate().value)
+                               .text()));
         break;
     case Notice::Walk:
         m_label->setText(
             QStringLiteral("第 %1 / %2 种组合")
-                .arg(CombinationCount::numberText(m_walkOrder.step()), m_count.text()));
+                .arg(CombinationCount::numberText(m_walkOrder.step()), consistentText()));
         break;
     case Notice::Exhausted:
-        m_label->setText(QStringLiteral("全部 %1 种组合都已出现过").arg(m_count.text()));
+        m_label->setText(QStringLiteral("全部 %1 种组合都已出现过").arg(consistentText()));
         break;
+    case Notice::NoneLeft:
+        m_label->setText(QStringLiteral("每种组合都含有排除的词对"));
+        break;
+    }
+    if (!m_box->restricts()) {
+        m_label->setToolTip(PlainToolTip);
+    } else if (m_box->isCountExact()) {
+        m_label->setToolTip(QStringLiteral("参与随机的各栏单词数相乘，再去掉含有排除词对的组合"));
+    } else {
+        const ConsistentCount::Estimate &estimate = m_box->estimate();
+        m_label->setToolTip(
+            QStringLiteral("参与随机的各栏单词数相乘，再去掉含有排除词对的组合。\n"
+                           "组合太多，无法逐一数清：这是 %1 次随机抽样的估计，"
+                           "有 95% 的把握误差不超过 ±%2（±%3%）")
+                .arg(estimate.samples)
+                .arg(CombinationCount::about(estimate.halfWidth)
+                         .text()
+                         .remove(QStringLiteral("约 ")))
+                .arg(double(estimate.value > 0 ? 100 * estimate.halfWidth / estimate.value : 0), 0,
+                     'f', 2));
     }
 }

@@ -81,10 +81,22 @@ IdeaPage::IdeaPage(QWidget *parent) : QWidget(parent)
     // The laid-out connecting words match no style; make them agree with "试探型".
     applyStyle(IdeaStyles::Tentative);
 
-    // Column 0 is the object under study: never drawn.
-    for (int i = 1; i < m_columns.size(); ++i)
-        m_combinations->watchColumn(m_columns.at(i)->list(),
-                                    m_columns.at(i)->wordColumn()->onSwitch());
+    // Column 0 is the object under study: never drawn, but in every hint.
+    QList<ExclusionWindow::Column> windowColumns{
+        {m_columns.at(0)->caption(), m_columns.at(0)->list(), nullptr}};
+    for (int i = 1; i < m_columns.size(); ++i) {
+        IdeaColumn *column = m_columns.at(i);
+        m_combinations->watchColumn(column->list(), column->wordColumn()->onSwitch(),
+                                    column->input());
+        windowColumns.append({column->caption(), column->list(), column->wordColumn()->onSwitch()});
+    }
+    m_combinations->watchFixedText(m_columns.at(0)->input());
+    m_combinations->setExclusionColumns(windowColumns);
+}
+
+ExclusionSet *IdeaPage::exclusions() const
+{
+    return m_combinations->exclusions();
 }
 
 QWidget *IdeaPage::buildStyles()
@@ -135,7 +147,7 @@ QWidget *IdeaPage::buildComposer()
     connect(command2, &QPushButton::clicked, this, &IdeaPage::Command2_Click);
     m_combinations =
         new CombinationControls({QStringLiteral("ideaCombinations"), QStringLiteral("ideaNoRepeat"),
-                                 QStringLiteral("ideaWalk")},
+                                 QStringLiteral("ideaWalk"), QStringLiteral("ideaExclusions")},
                                 frame);
     m_combinations->reserveLabelLines(2);
     connect(m_combinations, &CombinationControls::exhausted, this, &IdeaPage::stopAutomatic);
@@ -150,6 +162,7 @@ QWidget *IdeaPage::buildComposer()
     count->setSizePolicy(QSizePolicy::Fixed, count->sizePolicy().verticalPolicy());
     layout->addWidget(command2, 0, 0);
     layout->addWidget(count, 0, 1);
+    layout->addWidget(m_combinations->exclusionButton(), 0, 2, Qt::AlignTop);
     layout->addWidget(m_combine, 1, 0);
     layout->addWidget(m_combinations->walkOption(), 1, 1);
     layout->addWidget(m_random, 2, 0);
@@ -175,7 +188,7 @@ QWidget *IdeaPage::buildResults()
     frame->setObjectName(QStringLiteral("Frame21"));
     m_results = new SimpleCombo(frame);
     m_results->setObjectName(QStringLiteral("Combo18"));
-    ResultListMenu::attach(m_results);
+    ResultListMenu::attach(m_results)->offerExclusions(m_combinations->exclusions());
     m_results->setToolTip(QStringLiteral("此处显示软件生成的最初的思路，提示您联想更好的解决办法"));
     m_results->setText(QStringLiteral(
         "在此处编辑最初的线索或填写联想到的初步发明名称，然后单击“传送”按钮予以保存"));
@@ -250,8 +263,7 @@ void IdeaPage::compose(bool randomMode)
 
 bool IdeaPage::drawWords()
 {
-    if (const auto drawn = m_combinations->drawWithoutRepeat();
-        drawn != CombinationControls::Draw::AsUsual)
+    if (const auto drawn = m_combinations->draw(); drawn != CombinationControls::Draw::AsUsual)
         return drawn == CombinationControls::Draw::Selected;
     // Column 0 is the object under study: never drawn.
     for (int i = 1; i < m_columns.size(); ++i)
@@ -265,7 +277,8 @@ void IdeaPage::pushHint(bool randomMode)
     for (const IdeaColumn *column : m_columns)
         pieces.append(
             {column->leadBox()->text(), column->input()->text(), column->trailBox()->text()});
-    ResultList::pushNewest(m_results, IdeaHint::join(pieces, randomMode));
+    ResultList::pushNewest(m_results, IdeaHint::join(pieces, randomMode),
+                           m_combinations->drawnWords());
 }
 
 void IdeaPage::Command2_Click()

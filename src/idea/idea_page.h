@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class CombinationControls;
+class ExclusionSet;
 class IdeaColumn;
 class QRadioButton;
 class SimpleCombo;
@@ -24,6 +25,10 @@ public:
     void stopAutomatic();
 
     IdeaColumn *column(int index) const { return m_columns.at(index); }
+
+    // The count, "不重复", "遍历" and the ruled-out pairs of this page.
+    CombinationControls *combinations() const { return m_combinations; }
+    ExclusionSet *exclusions() const;
 
 signals:
     // "传送=>": the editor page appends the block.

@@ -82,8 +82,20 @@ QuestionPage::QuestionPage(QWidget *parent) : QWidget(parent)
     layout->addLayout(buildPatternNotes());
     layout->addLayout(bottom, 1);
 
-    for (QuestionColumn *column : std::as_const(m_columns))
-        m_combinations->watchColumn(column->list(), column->onSwitch());
+    QList<ExclusionWindow::Column> windowColumns{
+        {m_questionWord->caption(), m_questionWord->list(), nullptr}};
+    for (QuestionColumn *column : std::as_const(m_columns)) {
+        m_combinations->watchColumn(column->list(), column->onSwitch(), column->input());
+        windowColumns.append({column->caption(), column->list(), column->onSwitch()});
+    }
+    // The question word is never drawn, but stands in every question.
+    m_combinations->watchFixedText(m_questionWord->input());
+    m_combinations->setExclusionColumns(windowColumns);
+}
+
+ExclusionSet *QuestionPage::exclusions() const
+{
+    return m_combinations->exclusions();
 }
 
 QLayout *QuestionPage::buildPatternNotes()
@@ -204,10 +216,10 @@ QWidget *QuestionPage::buildManualFrame()
         advice->addWidget(label);
     }
 
-    m_combinations = new CombinationControls({QStringLiteral("questionCombinations"),
-                                              QStringLiteral("questionNoRepeat"),
-                                              QStringLiteral("questionWalk")},
-                                             frame);
+    m_combinations = new CombinationControls(
+        {QStringLiteral("questionCombinations"), QStringLiteral("questionNoRepeat"),
+         QStringLiteral("questionWalk"), QStringLiteral("questionExclusions")},
+        frame);
     m_combinations->reserveLabelLines(2);
     connect(m_combinations, &CombinationControls::exhausted, this, &QuestionPage::stopAutomatic);
 
@@ -221,7 +233,11 @@ QWidget *QuestionPage::buildManualFrame()
     layout->setVerticalSpacing(1); // two more rows in the height the result frame sets
     layout->addWidget(m_combinations->walkOption(), 2, 0);
     layout->addWidget(m_combinations->noRepeatBox(), 2, 1);
-    layout->addWidget(m_combinations->label(), 3, 0, 1, 2);
+    auto *count = new QHBoxLayout;
+    count->setSpacing(2);
+    count->addWidget(m_combinations->label(), 1);
+    count->addWidget(m_combinations->exclusionButton(), 0, Qt::AlignBottom);
+    layout->addLayout(count, 3, 0, 1, 2);
     return frame;
 }
 
@@ -242,7 +258,7 @@ QWidget *QuestionPage::buildResultFrame()
 
     m_results = new SimpleCombo(frame);
     m_results->setObjectName(QStringLiteral("Combo1wy"));
-    ResultListMenu::attach(m_results);
+    ResultListMenu::attach(m_results)->offerExclusions(m_combinations->exclusions());
     m_results->setText(QStringLiteral("在此输入有价值的信息，然后单击传送按钮予以保存"));
     shortList(m_results, 3);
     m_results->lineEdit()->setCursorPosition(0);
@@ -319,8 +335,7 @@ bool QuestionPage::listsHoldWords() const
 
 bool QuestionPage::drawWords()
 {
-    if (const auto drawn = m_combinations->drawWithoutRepeat();
-        drawn != CombinationControls::Draw::AsUsual)
+    if (const auto drawn = m_combinations->draw(); drawn != CombinationControls::Draw::AsUsual)
         return drawn == CombinationControls::Draw::Selected;
     for (QuestionColumn *column : std::as_const(m_columns)) {
         if (column->isSwitchedOn())
@@ -335,7 +350,8 @@ void QuestionPage::pushQuestion()
     for (const QuestionColumn *column : std::as_const(m_columns))
         inputs.append(column->input()->text());
     ResultList::pushNewest(m_results,
-                           QuestionComposer::joinQuestion(m_questionWord->input()->text(), inputs));
+                           QuestionComposer::joinQuestion(m_questionWord->input()->text(), inputs),
+                           m_combinations->drawnWords());
 }
 
 void QuestionPage::Command1tw_Click()

@@ -5,6 +5,7 @@
 
 class CombinationControls;
 class EnterKeyButton;
+class ExclusionSet;
 class QLabel;
 class QLayout;
 class QPushButton;
@@ -33,6 +34,10 @@ public:
     void choosePattern(int position);
     // ">" of column i: exchanges the contents of columns i and i + 1.
     void shiftColumns(int index);
+
+    // The count, "不重复", "遍历" and the ruled-out pairs of this page.
+    CombinationControls *combinations() const { return m_combinations; }
+    ExclusionSet *exclusions() const;
 
 signals:
     // "传送=>": the editor appends the block built from these.

@@ -97,8 +97,17 @@ TitlePage::TitlePage(QWidget *parent) : QWidget(parent)
     bottomRow->addWidget(lament);
     layout->addLayout(bottomRow);
 
-    for (const TitleColumn *column : std::as_const(m_columns))
+    QList<ExclusionWindow::Column> windowColumns;
+    for (const TitleColumn *column : std::as_const(m_columns)) {
         m_combinations->watchColumn(column->list(), column->column()->onSwitch());
+        windowColumns.append({column->caption(), column->list(), column->column()->onSwitch()});
+    }
+    m_combinations->setExclusionColumns(windowColumns);
+}
+
+ExclusionSet *TitlePage::exclusions() const
+{
+    return m_combinations->exclusions();
 }
 
 QWidget *TitlePage::buildGenerator()
@@ -118,10 +127,10 @@ QWidget *TitlePage::buildGenerator()
     m_combine->setObjectName(QStringLiteral("Optionzc"));
     m_combine->setToolTip(QStringLiteral("人工选择各列表框中的单词"));
 
-    m_combinations =
-        new CombinationControls({QStringLiteral("titleCombinations"),
-                                 QStringLiteral("titleNoRepeat"), QStringLiteral("titleWalk")},
-                                frame);
+    m_combinations = new CombinationControls(
+        {QStringLiteral("titleCombinations"), QStringLiteral("titleNoRepeat"),
+         QStringLiteral("titleWalk"), QStringLiteral("titleExclusions")},
+        frame);
     connect(m_combinations, &CombinationControls::exhausted, this, &TitlePage::stopAutomatic);
 
     generate->setMinimumWidth(generate->fontMetrics().horizontalAdvance(generate->text()) + 24);
@@ -134,6 +143,7 @@ QWidget *TitlePage::buildGenerator()
     auto *extras = new QHBoxLayout;
     extras->addWidget(m_combinations->noRepeatBox());
     extras->addWidget(m_combinations->label(), 1);
+    extras->addWidget(m_combinations->exclusionButton());
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 2, 6, 4);
     layout->setSpacing(0); // the title columns above need every pixel
@@ -159,7 +169,7 @@ QWidget *TitlePage::buildResults()
     frame->setObjectName(QStringLiteral("Frame9"));
     m_results = new SimpleCombo(frame);
     m_results->setObjectName(QStringLiteral("Combo7"));
-    ResultListMenu::attach(m_results);
+    ResultListMenu::attach(m_results)->offerExclusions(m_combinations->exclusions());
     m_results->setText(QStringLiteral("在此处显示或更改初步发明题目"));
     m_results->setMinimumHeight(80);
     // the columns' lists need the height more; Combo7 keeps to a few lines
@@ -223,8 +233,7 @@ void TitlePage::autoStep()
 
 bool TitlePage::drawWords()
 {
-    if (const auto drawn = m_combinations->drawWithoutRepeat();
-        drawn != CombinationControls::Draw::AsUsual)
+    if (const auto drawn = m_combinations->draw(); drawn != CombinationControls::Draw::AsUsual)
         return drawn == CombinationControls::Draw::Selected;
     for (const int i : TitleComposer::columnsToDraw(statesOf(m_columns)))
         m_columns.at(i)->column()->pickRandom();
@@ -236,7 +245,7 @@ void TitlePage::insertTitle()
     QStringList words;
     for (const TitleColumn *column : m_columns)
         words.append(column->currentWord());
-    ResultList::pushNewest(m_results, TitleComposer::compose(words));
+    ResultList::pushNewest(m_results, TitleComposer::compose(words), m_combinations->drawnWords());
 }
 
 void TitlePage::stopAutomatic()

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class CombinationControls;
+class ExclusionSet;
 class QRadioButton;
 class SimpleCombo;
 class TitleColumn;
@@ -22,6 +23,10 @@ public:
     void autoStep();
     // Selects this page's "停止".
     void stopAutomatic();
+
+    // The count, "不重复", "遍历" and the ruled-out pairs of this page.
+    CombinationControls *combinations() const { return m_combinations; }
+    ExclusionSet *exclusions() const;
 
 signals:
     // "传送=>": the editor appends the block; this page only hands over the texts.
