@@ -10,6 +10,7 @@
 #include "idea/idea_page.h"
 #include "question/question_page.h"
 #include "storage/data_directory.h"
+#include "storage/exclusion_store.h"
 #include "title/title_page.h"
 
 #include <QApplication>
@@ -91,6 +92,15 @@ void Form1::buildPages()
 void Form1::loadLastRun()
 {
     m_help->loadMemo();
+    const QList<std::pair<ExclusionSet *, QString>> exclusions{
+        {m_question->exclusions(), QStringLiteral("question")},
+        {m_idea->exclusions(), QStringLiteral("idea")},
+        {m_title->exclusions(), QStringLiteral("title")}};
+    for (const auto &[set, page] : exclusions) {
+        auto *store = new ExclusionStore(set, ExclusionStore::fileNameFor(page), this);
+        store->setObjectName(page + QStringLiteral("ExclusionStore"));
+        store->load();
+    }
     RecoveryOffer::atStartUp(m_editor);
 }
 
