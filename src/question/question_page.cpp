@@ -227,17 +227,16 @@ QWidget *QuestionPage::buildManualFrame()
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
     layout->addWidget(m_ask, 0, 0);
-    layout->addLayout(advice, 0, 1);
+    layout->addLayout(advice, 0, 1, 1, 2);
     layout->addWidget(m_combine, 1, 0);
     layout->addWidget(m_random, 1, 1);
     layout->setVerticalSpacing(1); // two more rows in the height the result frame sets
     layout->addWidget(m_combinations->walkOption(), 2, 0);
     layout->addWidget(m_combinations->noRepeatBox(), 2, 1);
-    auto *count = new QHBoxLayout;
-    count->setSpacing(2);
-    count->addWidget(m_combinations->label(), 1);
-    count->addWidget(m_combinations->exclusionButton(), 0, Qt::AlignBottom);
-    layout->addLayout(count, 3, 0, 1, 2);
+    // Beside the count, a column of its own: the count keeps the frame's whole width for
+    // "（已排除 M 种）" in its two lines.
+    layout->addWidget(m_combinations->exclusionButton(), 2, 2);
+    layout->addWidget(m_combinations->label(), 3, 0, 1, 3);
     return frame;
 }
 

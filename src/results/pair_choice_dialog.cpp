@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PairChoiceDialog::PairChoiceDialog(const QList<WordPair> &pairs, const ExclusionSet &set,
+PairChoiceDialog::PairChoiceDialog(const QStringList &words, const ExclusionSet &set,
                                    QWidget *parent)
-    : QDialog(parent), m_pairs(pairs)
+    : QDialog(parent), m_pairs(ExclusionSet::pairsAmong(words))
 {
     setObjectName(QStringLiteral("excludePairsDialog"));
     setWindowTitle(QStringLiteral("排除词对"));
@@ -19,9 +19,12 @@ PairChoiceDialog::PairChoiceDialog(const QList<WordPair> &pairs, const Exclusion
     m_list->setObjectName(QStringLiteral("excludePairsList"));
     m_list->setAccessibleName(QStringLiteral("这条结果的词对"));
     label->setBuddy(m_list);
-    for (const WordPair &pair : pairs) {
+    for (const WordPair &pair : std::as_const(m_pairs)) {
         const bool already = set.contains(pair.first, pair.second);
-        auto *item = new QListWidgetItem(pair.first + QStringLiteral(" ＋ ") + pair.second +
+        const bool asStored = words.indexOf(pair.first) < words.indexOf(pair.second);
+        const QString &before = asStored ? pair.first : pair.second;
+        const QString &after = asStored ? pair.second : pair.first;
+        auto *item = new QListWidgetItem(before + QStringLiteral(" ＋ ") + after +
                                              (already ? QStringLiteral("（已排除）") : QString()),
                                          m_list);
         item->setFlags(already

@@ -15,7 +15,8 @@ class PairChoiceDialog : public QDialog
     Q_OBJECT
 
 public:
-    PairChoiceDialog(const QList<WordPair> &pairs, const ExclusionSet &set, QWidget *parent);
+    // The pairs among words, each shown in the order its words stand in them.
+    PairChoiceDialog(const QStringList &words, const ExclusionSet &set, QWidget *parent);
 
     QList<WordPair> ticked() const;
 

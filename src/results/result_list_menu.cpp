@@ -125,10 +125,9 @@ void ResultListMenu::aimExclusions(const QStringList &words)
 
 void ResultListMenu::excludePairsOf(const QStringList &words)
 {
-    const QList<WordPair> pairs = ExclusionSet::pairsAmong(words);
-    if (!m_exclusions || pairs.isEmpty())
+    if (!m_exclusions || ExclusionSet::pairsAmong(words).isEmpty())
         return;
-    PairChoiceDialog dialog(pairs, *m_exclusions, m_list->window());
+    PairChoiceDialog dialog(words, *m_exclusions, m_list->window());
     if (dialog.exec() == QDialog::Accepted)
         m_exclusions->addPairs(dialog.ticked());
 }
