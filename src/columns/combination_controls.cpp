@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 const QString PlainToolTip = QStringLiteral("参与随机的各栏单词数相乘，就是能组成的不同句子数");
@@ -39,7 +40,7 @@ CombinationControls::CombinationControls(const Names &names, QWidget *parent)
     // As small as the caption allows: it sits beside the count on crowded pages.
     m_exclusionButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_exclusionButton->setFixedWidth(
-        m_exclusionButton->fontMetrics().horizontalAdvance(m_exclusionButton->text()) + 14);
+        m_exclusionButton->fontMetrics().horizontalAdvance(m_exclusionButton->text()) + 4);
     m_exclusionButton->setMaximumHeight(m_exclusionButton->fontMetrics().height() + 8);
 
     connect(m_noRepeat, &QCheckBox::toggled, this, [this] {
@@ -233,6 +234,20 @@ QString CombinationControls::consistentText() const
                                  : CombinationCount::about(m_box->estimate().value).text();
 }
 
+QString CombinationControls::excludedText() const
+{
+    // Past eight digits the second line has room only for the rounded form, and not for its
+    // "约" (the tool tip has the whole numbers).
+    constexpr quint64 WholeUpTo = 99999999;
+    const long double excluded =
+        m_box->isCountExact()
+            ? (m_box->total() - *m_box->exactCount()).toLongDouble()
+            : std::max(0.0L, m_box->total().toLongDouble() - m_box->estimate().value);
+    if (m_box->isCountExact() && excluded <= (long double)WholeUpTo)
+        return (m_box->total() - *m_box->exactCount()).toString();
+    return CombinationCount::scientificText(excluded);
+}
+
 void CombinationControls::showNotice(Notice notice)
 {
     m_notice = notice;
@@ -243,13 +258,7 @@ void CombinationControls::showNotice(Notice notice)
             break;
         }
         m_label->setText(
-            QStringLiteral("共 %1 种组合（已排除 %2 种）")
-                .arg(consistentText(),
-                     m_box->isCountExact()
-                         ? CombinationCount::counted(m_box->total() - *m_box->exactCount()).text()
-                         : CombinationCount::about(m_box->total().toLongDouble() -
-                                                   m_box->estimate().value)
-                               .text()));
+            QStringLiteral("共 %1 种组合\n（已排除 %2 种）").arg(consistentText(), excludedText()));
         break;
     case Notice::Walk:
         m_label->setText(
@@ -266,7 +275,10 @@ void CombinationControls::showNotice(Notice notice)
     if (!m_box->restricts()) {
         m_label->setToolTip(PlainToolTip);
     } else if (m_box->isCountExact()) {
-        m_label->setToolTip(QStringLiteral("参与随机的各栏单词数相乘，再去掉含有排除词对的组合"));
+        m_label->setToolTip(QStringLiteral("参与随机的各栏单词数相乘，再去掉含有排除词对的组合：\n"
+                                           "共 %1 种组合，已排除 %2 种")
+                                .arg(m_box->exactCount()->toString(),
+                                     (m_box->total() - *m_box->exactCount()).toString()));
     } else {
         const ConsistentCount::Estimate &estimate = m_box->estimate();
         m_label->setToolTip(

@@ -106,6 +106,7 @@ private:
     QList<int> countsOf(const QList<int> &columns) const;
     void select(const QList<int> &positions);
     QString consistentText() const;
+    QString excludedText() const;
     void showNotice(Notice notice);
 
     QLabel *m_label = nullptr;

@@ -9,6 +9,15 @@ QString estimateText(long double value)
 {
     if (value < 1.0L) // an estimate of next to nothing
         return QStringLiteral("约 %1").arg(double(value), 0, 'f', 1);
+    return QStringLiteral("约 ") + CombinationCount::scientificText(value);
+}
+
+} // namespace
+
+QString CombinationCount::scientificText(long double value)
+{
+    if (value < 1.0L)
+        return QString::number(double(value), 'f', 1);
     int exponent = int(std::floor(std::log10(value)));
     long double mantissa = value / std::pow(10.0L, exponent);
     // One decimal: 9.96 rounds up to the next power of ten.
@@ -17,10 +26,8 @@ QString estimateText(long double value)
         tenths = 10.0L;
         ++exponent;
     }
-    return QStringLiteral("约 %1×10^%2").arg(double(tenths) / 10.0, 0, 'f', 1).arg(exponent);
+    return QStringLiteral("%1×10^%2").arg(double(tenths) / 10.0, 0, 'f', 1).arg(exponent);
 }
-
-} // namespace
 
 CombinationCount CombinationCount::of(const QList<int> &counts)
 {

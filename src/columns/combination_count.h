@@ -27,6 +27,8 @@ public:
 
     // "468", or "约 3.7×10^18" beyond the limit.
     QString text() const;
+    // "3.7×10^18": the rounded form without "约", where the line has no room for it.
+    static QString scientificText(long double value);
     // A number up to the product, in the same form (the walk's "第 k").
     static QString numberText(quint64 number);
 
