@@ -1,8 +1,10 @@
 #include "app/form1.h"
 #include "app/help_page.h"
+#include "columns/exclusion_set.h"
 #include "columns/simple_combo.h"
 #include "editor/editor_page.h"
 #include "editor/rich_text_box.h"
+#include "question/question_page.h"
 #include "storage/line_file.h"
 
 #include <QAbstractButton>
@@ -32,8 +34,13 @@ private slots:
     void folderWhereTheFileShouldBe();
     void dataDirectoryGone_isMadeAgainOrReported();
     void memoUnsaved_closeAsksBeforeLosingIt();
+    void fullDisk_ruledOutPairsKeepTheOldFile();
 
 private:
+    // A 512 KiB tmpfs as the data home; false where mounting is not permitted.
+    bool mountSmallDisk();
+    // Fills it to the last byte; returns the filler's path.
+    QString fillDisk();
     QString sysh() const { return m_data + QStringLiteral("/quorvane/sysh"); }
     QString messageFrom(const std::function<void()> &action);
     QPushButton *saveWordsButton(int column) const;
@@ -105,10 +112,11 @@ void TestFailedSaves::writeBytes(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-void TestFailedSaves::fullDisk_everySaveRefusesAndKeepsOldFiles()
+bool TestFailedSaves::mountSmallDisk()
 {
     m_data = m_home->filePath(QStringLiteral("disk"));
-    QVERIFY(QDir().mkpath(m_data));
+    if (!QDir().mkpath(m_data))
+        return false;
     qputenv("XDG_DATA_HOME", m_data.toUtf8());
     QProcess mount;
     mount.start(QStringLiteral("mount"),
@@ -116,9 +124,29 @@ void TestFailedSaves::fullDisk_everySaveRefusesAndKeepsOldFiles()
                  QStringLiteral("size=512k"), QStringLiteral("tmpfs"), m_data});
     if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit ||
         mount.exitCode() != 0)
+        return false;
+    m_mount = m_data;
+    return true;
+}
+
+QString TestFailedSaves::fillDisk()
+{
+    QFile filler(m_data + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return QString();
+    const QByteArray block(64 * 1024, 'x');
+    while (filler.write(block) > 0) {
+    }
+    while (filler.write("x", 1) > 0) {
+    }
+    return filler.fileName();
+}
+
+void TestFailedSaves::fullDisk_everySaveRefusesAndKeepsOldFiles()
+{
+    if (!mountSmallDisk())
         QSKIP("mounting a tmpfs is not permitted here (needs root); the full-disk case is "
               "not checked");
-    m_mount = m_data;
 
     QVERIFY(QDir().mkpath(sysh()));
     const QString memoPath = sysh() + QStringLiteral("/dllkvrc.kvr");
@@ -145,14 +173,8 @@ void TestFailedSaves::fullDisk_everySaveRefusesAndKeepsOldFiles()
     editor->editor()->insertPlainText(QStringLiteral("新的内容"));
     const QString newDocument = editor->editor()->toPlainText();
 
-    QFile filler(m_data + QStringLiteral("/filler"));
-    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    const QByteArray block(64 * 1024, 'x');
-    while (filler.write(block) > 0) {
-    }
-    while (filler.write("x", 1) > 0) {
-    }
-    filler.close();
+    const QString filler = fillDisk();
+    QVERIFY(!filler.isEmpty());
 
     const auto refuses = [](const QString &message, const QString &path) {
         return message.contains(QDir::toNativeSeparators(path)) &&
@@ -175,7 +197,7 @@ void TestFailedSaves::fullDisk_everySaveRefusesAndKeepsOldFiles()
     QVERIFY(editor->hasUnsavedChanges());
 
     // With room again, the same commands write what was kept.
-    QVERIFY(QFile::remove(filler.fileName()));
+    QVERIFY(QFile::remove(filler));
     QCOMPARE(messageFrom([this] { saveWordsButton(0)->click(); }), QString());
     QCOMPARE(LineFile::decodeLines(readBytes(libraryPath)), listed);
     QVERIFY(editor->saveTo(documentPath));
@@ -270,6 +292,38 @@ void TestFailedSaves::memoUnsaved_closeAsksBeforeLosingIt()
 
     std::tie(closed, seen) = closeAnswering(QStringLiteral("关闭"));
     QVERIFY(closed);
+}
+
+void TestFailedSaves::fullDisk_ruledOutPairsKeepTheOldFile()
+{
+    if (!mountSmallDisk())
+        QSKIP("mounting a tmpfs is not permitted here (needs root); the full-disk case is "
+              "not checked");
+    const QString path = sysh() + QStringLiteral("/quorvane-exclusions-question.txt");
+    QVERIFY(QDir().mkpath(sysh()));
+    const QByteArray old = QStringLiteral("变轻\t泵\n").toUtf8();
+    writeBytes(path, old);
+    m_form = std::make_unique<Form1>();
+    ExclusionSet *pairs = m_form->questionPage()->exclusions();
+    QCOMPARE(pairs->size(), 1);
+    // Enough pairs that the file cannot be buffered in the disk's last free bytes.
+    QList<WordPair> many;
+    for (int i = 0; i < 2000; ++i)
+        many.append(WordPair(QStringLiteral("词%1").arg(i), QStringLiteral("变轻")));
+    const QString filler = fillDisk();
+    QVERIFY(!filler.isEmpty());
+    const QString shown = messageFrom([pairs, &many] { pairs->addPairs(many); });
+    QVERIFY2(shown.contains(QDir::toNativeSeparators(path)) &&
+                 shown.contains(QStringLiteral("磁盘空间已满")),
+             qPrintable(shown));
+    QCOMPARE(readBytes(path), old);
+    QCOMPARE(QDir(sysh()).entryList(QDir::Files).size(), 2); // the memo, and no temporary file
+    QCOMPARE(pairs->size(), 2001);
+
+    QVERIFY(QFile::remove(filler));
+    QCOMPARE(messageFrom([pairs] { pairs->remove(QStringLiteral("词0"), QStringLiteral("变轻")); }),
+             QString());
+    QCOMPARE(ExclusionSet::fromBytes(readBytes(path))->size(), 2000);
 }
 
 QTEST_MAIN(TestFailedSaves)
