@@ -185,8 +185,36 @@ void CombinationControls::select(const QList<int> &positions)
         m_lists.at(drawn.at(i))->setCurrentIndex(positions.at(i));
 }
 
+CombinationControls::Draw CombinationControls::drawAroundEmptyLists()
+{
+    // The title page's automatic step skips an empty last column: the pairs still hold
+    // among the others.
+    QList<int> filled;
+    QList<QStringList> words;
+    for (int column : drawnColumns()) {
+        if (m_lists.at(column)->count() > 0) {
+            filled.append(column);
+            words.append(m_lists.at(column)->items());
+        }
+    }
+    const ConsistentBox box(words, m_fixedInForce, *m_exclusions);
+    if (!box.restricts())
+        return Draw::AsUsual;
+    const std::optional<QList<int>> positions = box.draw(RandomSource::instance());
+    if (!positions) {
+        showNotice(Notice::NoneLeft);
+        emit exhausted();
+        return Draw::Exhausted;
+    }
+    for (qsizetype i = 0; i < filled.size(); ++i)
+        m_lists.at(filled.at(i))->setCurrentIndex(positions->at(i));
+    return Draw::Selected;
+}
+
 CombinationControls::Draw CombinationControls::draw()
 {
+    if (m_count.isZero() && !m_exclusions->isEmpty())
+        return drawAroundEmptyLists();
     if (m_count.isZero() || (!m_noRepeat->isChecked() && !m_box->restricts()))
         return Draw::AsUsual;
     std::optional<QList<int>> positions;

@@ -105,6 +105,7 @@ private:
     QStringList fixedWordsInForce() const;
     QList<int> countsOf(const QList<int> &columns) const;
     void select(const QList<int> &positions);
+    Draw drawAroundEmptyLists();
     QString consistentText() const;
     QString excludedText() const;
     void showNotice(Notice notice);

@@ -340,6 +340,22 @@ void TestExclusionPages::ideaAndTitle_randomComposesHonourThePairs()
         control<SimpleCombo>(&title, QStringLiteral("Combo7"))->listWidget();
     for (int row = 0; row < 2000; ++row)
         QVERIFY(!holdsBoth(titles->item(row), QStringLiteral("泵"), QStringLiteral("便携")));
+
+    // Draws onto the pair are drawn again, also with the last column on and empty, which
+    // the automatic step leaves out (columns 1, 2 and 5 drawn, in that order).
+    control<QAbstractButton>(&title, indexed("Optionqy3", 6))->click();
+    control<SimpleCombo>(&title, indexed("Combotm", 6))->clear();
+    const auto at = [&title](int column, const QString &word) {
+        const QStringList words = control<SimpleCombo>(&title, indexed("Combotm", column))->items();
+        return drawFor(int(words.indexOf(word)), int(words.size()));
+    };
+    const QList<float> ontoThePair{0.0f, at(2, QStringLiteral("便携")),
+                                   at(5, QStringLiteral("泵"))};
+    RandomSource::instance().scriptDraws(ontoThePair + ontoThePair);
+    title.autoStep();
+    QCOMPARE(titles->count(), 2001);
+    QVERIFY(!holdsBoth(titles->item(0), QStringLiteral("泵"), QStringLiteral("便携")));
+    QCOMPARE(RandomSource::instance().scriptedDrawsLeft(), 0);
 }
 
 QTEST_MAIN(TestExclusionPages)
