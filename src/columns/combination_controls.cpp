@@ -169,6 +169,15 @@ QStringList CombinationControls::drawnWords() const
     return words;
 }
 
+QStringList CombinationControls::wordsAt(const QList<int> &positions) const
+{
+    const QList<int> drawn = drawnColumns();
+    QStringList words;
+    for (qsizetype i = 0; i < drawn.size() && i < positions.size(); ++i)
+        words.append(m_lists.at(drawn.at(i))->itemText(positions.at(i)));
+    return words;
+}
+
 QList<int> CombinationControls::countsOf(const QList<int> &columns) const
 {
     QList<int> counts;

@@ -68,6 +68,8 @@ public:
     std::shared_ptr<const ConsistentBox> box() const { return m_box; }
     // The words the drawn columns show, in column order: what a compose took.
     QStringList drawnWords() const;
+    // The words at one position per drawn column (a box's combination), selecting nothing.
+    QStringList wordsAt(const QList<int> &positions) const;
 
     enum class Draw
     {

@@ -1,3 +1,5 @@
+#include "columns/combination_controls.h"
+#include "columns/consistent_box.h"
 #include "columns/exclusion_set.h"
 #include "columns/exclusion_window.h"
 #include "columns/random_source.h"
@@ -206,7 +208,13 @@ void TestExclusionPages::noRepeatAndWalk_onlyConsistentThenExhausted()
     page.exclusions()->add(QStringLiteral("甲"), QStringLiteral("二"));
     auto *results = control<SimpleCombo>(&page, QStringLiteral("Combo1wy"));
 
-    // The lists put new words on top: 乙 甲 and 三 二 一.
+    // The lists put new words on top: 乙 甲 and 三 二 一. The box streams what the walk makes.
+    QStringList streamed;
+    for (ConsistentBox::Cursor cursor(*page.combinations()->box()); cursor.next();)
+        streamed.append(page.combinations()->wordsAt(cursor.positions()).join(QString()));
+    QCOMPARE(streamed,
+             (QStringList{QStringLiteral("乙三"), QStringLiteral("乙二"), QStringLiteral("乙一"),
+                          QStringLiteral("甲三"), QStringLiteral("甲一")}));
     control<QAbstractButton>(&page, QStringLiteral("questionWalk"))->click();
     for (int i = 0; i < 6; ++i)
         control<QPushButton>(&page, QStringLiteral("Command1tw"))->click();
