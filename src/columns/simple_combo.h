@@ -31,6 +31,8 @@ public:
     // At the end, or in its sorted place when the list sorts. Selects nothing.
     void addItem(const QString &word);
     void addItems(const QStringList &words);
+    // clear() and addItems() as one change; returns how many words found room.
+    int replaceItems(const QStringList &words);
     void removeItem(int index);
     // Removes every entry and empties the edit line.
     void clear();
