@@ -85,6 +85,7 @@ IdeaPage::IdeaPage(QWidget *parent) : QWidget(parent)
     for (int i = 1; i < m_columns.size(); ++i)
         m_combinations->watchColumn(m_columns.at(i)->list(),
                                     m_columns.at(i)->wordColumn()->onSwitch());
+    m_combinations->setSentences([this](const QList<int> &drawn) { return sentenceFor(drawn); });
 }
 
 QWidget *IdeaPage::buildStyles()
@@ -266,6 +267,20 @@ void IdeaPage::pushHint(bool randomMode)
         pieces.append(
             {column->leadBox()->text(), column->input()->text(), column->trailBox()->text()});
     ResultList::pushNewest(m_results, IdeaHint::join(pieces, randomMode));
+}
+
+CombinationExport::Sentence IdeaPage::sentenceFor(const QList<int> &drawn) const
+{
+    QList<IdeaHint::Piece> pieces;
+    for (const IdeaColumn *column : m_columns)
+        pieces.append(
+            {column->leadBox()->text(), column->input()->text(), column->trailBox()->text()});
+    return [pieces, drawn](const QStringList &words) mutable {
+        // The watched columns start at column 1: column 0 is never drawn.
+        for (qsizetype i = 0; i < drawn.size() && i < words.size(); ++i)
+            pieces[drawn.at(i) + 1].word = words.at(i);
+        return IdeaHint::join(pieces, true);
+    };
 }
 
 void IdeaPage::Command2_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "columns/combination_export.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -47,6 +49,8 @@ private:
     // False when "不重复" finds every combination produced: compose nothing then.
     bool drawWords();
     void pushHint(bool randomMode);
+    // The random-mode hint with the drawn columns holding the given words.
+    CombinationExport::Sentence sentenceFor(const QList<int> &drawn) const;
 
     QList<IdeaColumn *> m_columns;
     QList<QRadioButton *> m_styles;

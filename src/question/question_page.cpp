@@ -84,6 +84,7 @@ QuestionPage::QuestionPage(QWidget *parent) : QWidget(parent)
 
     for (QuestionColumn *column : std::as_const(m_columns))
         m_combinations->watchColumn(column->list(), column->onSwitch());
+    m_combinations->setSentences([this](const QList<int> &drawn) { return sentenceFor(drawn); });
 }
 
 QLayout *QuestionPage::buildPatternNotes()
@@ -336,6 +337,19 @@ void QuestionPage::pushQuestion()
         inputs.append(column->input()->text());
     ResultList::pushNewest(m_results,
                            QuestionComposer::joinQuestion(m_questionWord->input()->text(), inputs));
+}
+
+CombinationExport::Sentence QuestionPage::sentenceFor(const QList<int> &drawn) const
+{
+    QStringList inputs;
+    for (const QuestionColumn *column : std::as_const(m_columns))
+        inputs.append(column->input()->text());
+    const QString questionWord = m_questionWord->input()->text();
+    return [questionWord, inputs, drawn](const QStringList &words) mutable {
+        for (qsizetype i = 0; i < drawn.size() && i < words.size(); ++i)
+            inputs[drawn.at(i)] = words.at(i);
+        return QuestionComposer::joinQuestion(questionWord, inputs);
+    };
 }
 
 void QuestionPage::Command1tw_Click()

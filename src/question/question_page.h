@@ -1,5 +1,7 @@
 #pragma once
 
+#include "columns/combination_export.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -55,6 +57,8 @@ private:
     // False when "不重复" finds every combination produced: compose nothing then.
     bool drawWords();
     void pushQuestion();
+    // The question with the drawn columns' boxes holding the given words, the rest as they are.
+    CombinationExport::Sentence sentenceFor(const QList<int> &drawn) const;
     void transfer();
 
     QuestionColumn *m_questionWord = nullptr;

@@ -99,6 +99,7 @@ TitlePage::TitlePage(QWidget *parent) : QWidget(parent)
 
     for (const TitleColumn *column : std::as_const(m_columns))
         m_combinations->watchColumn(column->list(), column->column()->onSwitch());
+    m_combinations->setSentences([this](const QList<int> &drawn) { return sentenceFor(drawn); });
 }
 
 QWidget *TitlePage::buildGenerator()
@@ -237,6 +238,18 @@ void TitlePage::insertTitle()
     for (const TitleColumn *column : m_columns)
         words.append(column->currentWord());
     ResultList::pushNewest(m_results, TitleComposer::compose(words));
+}
+
+CombinationExport::Sentence TitlePage::sentenceFor(const QList<int> &drawn) const
+{
+    QStringList current;
+    for (const TitleColumn *column : m_columns)
+        current.append(column->currentWord());
+    return [current, drawn](const QStringList &words) mutable {
+        for (qsizetype i = 0; i < drawn.size() && i < words.size(); ++i)
+            current[drawn.at(i)] = words.at(i);
+        return TitleComposer::compose(current);
+    };
 }
 
 void TitlePage::stopAutomatic()

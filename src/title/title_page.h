@@ -1,5 +1,7 @@
 #pragma once
 
+#include "columns/combination_export.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -37,6 +39,8 @@ private:
     // False when "不重复" finds every combination produced: compose nothing then.
     bool drawWords();
     void insertTitle();
+    // The title with the drawn columns holding the given words.
+    CombinationExport::Sentence sentenceFor(const QList<int> &drawn) const;
 
     QList<TitleColumn *> m_columns;
     SimpleCombo *m_results = nullptr;
