@@ -150,6 +150,17 @@ int SimpleCombo::replaceItems(const QStringList &words)
     return placed;
 }
 
+void SimpleCombo::restoreItems(const QStringList &words)
+{
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+        m_list->addItems(words.mid(0, MaxCount));
+    }
+    m_edit->clear();
+    emit entriesChanged();
+}
+
 void SimpleCombo::removeItem(int index)
 {
     if (index < 0 || index >= count())

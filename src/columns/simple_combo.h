@@ -33,6 +33,8 @@ public:
     void addItems(const QStringList &words);
     // clear() and addItems() as one change; returns how many words found room.
     int replaceItems(const QStringList &words);
+    // Replaces the entries in exactly this order, even in a sorted list (a kept setup).
+    void restoreItems(const QStringList &words);
     void removeItem(int index);
     // Removes every entry and empties the edit line.
     void clear();

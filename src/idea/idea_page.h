@@ -1,6 +1,7 @@
 #pragma once
 
 #include "columns/combination_export.h"
+#include "storage/page_setup.h"
 
 #include <QList>
 #include <QWidget>
@@ -8,6 +9,7 @@
 class CombinationControls;
 class IdeaColumn;
 class QRadioButton;
+class SetupButton;
 class SimpleCombo;
 
 // The idea page ("思路提示"): six idea columns joined into hints such as
@@ -26,6 +28,10 @@ public:
     void stopAutomatic();
 
     IdeaColumn *column(int index) const { return m_columns.at(index); }
+
+    // The page as a setup file keeps it, and back: the style shown, not applied again.
+    PageSetup setup() const;
+    void applySetup(const PageSetup &setup);
 
 signals:
     // "传送=>": the editor page appends the block.
@@ -60,4 +66,5 @@ private:
     QRadioButton *m_stop = nullptr;    // Option11 "停止"
     SimpleCombo *m_results = nullptr;  // Combo18
     CombinationControls *m_combinations = nullptr;
+    SetupButton *m_setups = nullptr;
 };

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "columns/combination_export.h"
+#include "storage/page_setup.h"
 
 #include <QList>
 #include <QWidget>
 
 class CombinationControls;
 class QRadioButton;
+class SetupButton;
 class SimpleCombo;
 class TitleColumn;
 
@@ -24,6 +26,10 @@ public:
     void autoStep();
     // Selects this page's "停止".
     void stopAutomatic();
+
+    // The page as a setup file keeps it, and back; a column's input is its list's edit line.
+    PageSetup setup() const;
+    void applySetup(const PageSetup &setup);
 
 signals:
     // "传送=>": the editor appends the block; this page only hands over the texts.
@@ -49,4 +55,5 @@ private:
     QRadioButton *m_start = nullptr;
     QRadioButton *m_stop = nullptr;
     CombinationControls *m_combinations = nullptr;
+    SetupButton *m_setups = nullptr;
 };
