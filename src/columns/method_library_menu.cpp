@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 
 MethodLibraryMenu::MethodLibraryMenu(SimpleCombo *list) : QObject(list), m_list(list)
@@ -39,6 +40,11 @@ QMenu *MethodLibraryMenu::menu()
 
 bool MethodLibraryMenu::eventFilter(QObject *watched, QEvent *event)
 {
+    // The right button asks for the menu; it must not choose the word under it, which would
+    // overwrite the column's input box.
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+        return true;
     if (event->type() != QEvent::ContextMenu)
         return QObject::eventFilter(watched, event);
     auto *request = static_cast<QContextMenuEvent *>(event);

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -129,9 +130,14 @@ void TestMethodLibraries::menu_replaceAppendAndCancel()
     const QStringList principles = MethodLibrary::all().at(0).words;
     const QStringList scamper = MethodLibrary::all().at(4).words;
 
-    // The right button opens the menu with the submenu in it.
+    // The right button opens the menu with the submenu in it, and chooses no word.
     auto *menu = list->findChild<MethodLibraryMenu *>();
     QVERIFY(menu);
+    QWidget *viewport = list->listWidget()->viewport();
+    QTest::mousePress(viewport, Qt::RightButton, {},
+                      list->listWidget()->visualItemRect(list->listWidget()->item(3)).center());
+    QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(page.findChild<QLineEdit *>(QStringLiteral("Text11(2)"))->text().isEmpty());
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
                             list->listWidget()->viewport()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(list->listWidget()->viewport(), &click);
