@@ -300,6 +300,7 @@ PageSetup IdeaPage::setup() const
         entry.words = column->list()->items();
         entry.enabled = column->isEnabled();
         entry.input = column->input()->text();
+        entry.listText = column->list()->text();
         entry.lead = column->leadBox()->text();
         entry.leadWords = column->leadBox()->entries();
         entry.trail = column->trailBox()->text();
@@ -334,6 +335,8 @@ void IdeaPage::applySetup(const PageSetup &setup)
         column->caption()->setCursorPosition(0);
         column->list()->restoreItems(kept.words);
         column->input()->setText(kept.input);
+        column->list()->setText(kept.listText);
+        column->list()->lineEdit()->setCursorPosition(0);
         column->leadBox()->restoreEntries(kept.leadWords);
         column->leadBox()->setText(kept.lead);
         column->trailBox()->restoreEntries(kept.trailWords);

@@ -440,6 +440,7 @@ PageSetup QuestionPage::setup() const
         entry.words = column->list()->items();
         entry.enabled = column->isSwitchedOn();
         entry.input = column->input()->text();
+        entry.listText = column->list()->text();
         kept.columns.append(entry);
     }
     kept.choice = m_patterns->currentIndex();
@@ -466,6 +467,8 @@ void QuestionPage::applySetup(const PageSetup &setup)
         all.at(i)->caption()->setCursorPosition(0);
         all.at(i)->list()->restoreItems(kept.words);
         all.at(i)->input()->setText(kept.input);
+        all.at(i)->list()->setText(kept.listText);
+        all.at(i)->list()->lineEdit()->setCursorPosition(0);
     }
     // The pattern is shown, not chosen again: its set-up would overwrite the columns.
     const int pattern = setup.choice >= 0 && setup.choice < m_patterns->count() ? setup.choice : -1;

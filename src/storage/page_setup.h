@@ -20,7 +20,8 @@ struct PageSetup
         QString caption;
         QStringList words; // in the list's order, sorted list or not
         bool enabled = false;
-        QString input; // the input box; on the title page the list's edit line
+        QString input;    // the input box; on the title page the list's edit line
+        QString listText; // what the list's edit line shows, where it is not the input box
         // The idea page's connecting words: the boxes' texts and entries.
         QString lead;
         QStringList leadWords;

@@ -100,6 +100,10 @@ bool readColumn(Reader &reader, const QJsonValue &value, PageSetup::Page page,
         !reader.words(object, "words", &column->words) ||
         !reader.text(object, "input", &column->input))
         return false;
+    if (page == PageSetup::Page::Title)
+        return true;
+    if (!reader.text(object, "listText", &column->listText))
+        return false;
     if (page != PageSetup::Page::Idea)
         return true;
     return reader.text(object, "lead", &column->lead) &&
@@ -144,6 +148,8 @@ QByteArray encode(const PageSetup &setup)
                            {QStringLiteral("words"), toArray(column.words)},
                            {QStringLiteral("enabled"), column.enabled},
                            {QStringLiteral("input"), column.input}};
+        if (setup.page != PageSetup::Page::Title)
+            object.insert(QStringLiteral("listText"), column.listText);
         if (setup.page == PageSetup::Page::Idea) {
             object.insert(QStringLiteral("lead"), column.lead);
             object.insert(QStringLiteral("leadWords"), toArray(column.leadWords));

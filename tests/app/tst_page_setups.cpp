@@ -131,6 +131,7 @@ void TestPageSetups::ideaPage_roundTrip()
         control<QPushButton>(&page, "Command10", 1)->click(); // lists and boxes move along
         control<QRadioButton>(&page, "Option2", 4)->setChecked(true);
         control<ConnectingWordBox>(&page, "Combow", 4)->setText(QStringLiteral("的结构"));
+        control<SimpleCombo>(&page, "Combos", 3)->setCurrentIndex(2); // shown in its edit line
         QVERIFY(setupsOf(&page, "ideaSetups")->saveTo(path));
         saved = bytesOf(path);
     }
@@ -145,6 +146,8 @@ void TestPageSetups::ideaPage_roundTrip()
                           QStringLiteral("类似"), QStringLiteral("利用"), QStringLiteral("为使"),
                           QStringLiteral("研究")}));
     QVERIFY(control<QRadioButton>(&fresh, "Option2", 4)->isChecked());
+    QCOMPARE(control<SimpleCombo>(&fresh, "Combos", 3)->text(), QStringLiteral("磁控"));
+    QCOMPARE(control<SimpleCombo>(&fresh, "Combos", 5)->text(), QStringLiteral("显示部件"));
     QVERIFY(setupsOf(&fresh, "ideaSetups")->saveTo(path));
     QCOMPARE(bytesOf(path), saved);
 }
