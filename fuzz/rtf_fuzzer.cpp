@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the RTF reader; whatever it reads must come back unchanged
 // through the writer and the reader again (text, paragraphs, alignment, main formats).
 
-#include "editor/rtf_reader.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

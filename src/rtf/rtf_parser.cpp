@@ -1,6 +1,6 @@
-#include "editor/rtf/rtf_parser.h"
+#include "rtf/rtf_parser.h"
 
-#include "editor/rtf/rtf_document_builder.h"
+#include "rtf/rtf_document_builder.h"
 
 #include <QTextDocument>
 #include <algorithm>

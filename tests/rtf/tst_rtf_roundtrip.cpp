@@ -1,5 +1,5 @@
-#include "editor/rtf_reader.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 #include "rtf_test_support.h"
 
 #include <QRegularExpression>

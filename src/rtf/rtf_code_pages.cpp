@@ -1,4 +1,4 @@
-#include "editor/rtf/rtf_code_pages.h"
+#include "rtf/rtf_code_pages.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
-#include "editor/rtf/rtf_font_table.h"
+#include "rtf/rtf_font_table.h"
 
-#include "editor/rtf/rtf_code_pages.h"
+#include "rtf/rtf_code_pages.h"
 
 void RtfFontTable::setAnsiCodePage(int codePage)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/rtf/rtf_char_props.h"
+#include "rtf/rtf_char_props.h"
 
 #include <QString>
 #include <QTextCharFormat>

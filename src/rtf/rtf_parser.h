@@ -1,9 +1,9 @@
 #pragma once
 
-#include "editor/rtf/rtf_char_props.h"
-#include "editor/rtf/rtf_code_pages.h"
-#include "editor/rtf/rtf_font_table.h"
-#include "editor/rtf/rtf_tokenizer.h"
+#include "rtf/rtf_char_props.h"
+#include "rtf/rtf_code_pages.h"
+#include "rtf/rtf_font_table.h"
+#include "rtf/rtf_tokenizer.h"
 
 #include <QByteArray>
 #include <vector>

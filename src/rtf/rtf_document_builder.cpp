@@ -1,7 +1,7 @@
-#include "editor/rtf/rtf_document_builder.h"
+#include "rtf/rtf_document_builder.h"
 
-#include "editor/rtf/rtf_code_pages.h"
-#include "editor/rtf/rtf_font_table.h"
+#include "rtf/rtf_code_pages.h"
+#include "rtf/rtf_font_table.h"
 
 #include <QTextBlockFormat>
 #include <QTextDocument>

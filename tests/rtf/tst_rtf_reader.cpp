@@ -1,4 +1,4 @@
-#include "editor/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 #include "rtf_test_support.h"
 
 #include <QDir>
@@ -33,8 +33,7 @@ QString s(const char *utf8)
 
 QByteArray sampleFile(const char *name)
 {
-    QFile file(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/editor/rtf_samples/") +
-               QLatin1String(name));
+    QFile file(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/rtf/rtf_samples/") + QLatin1String(name));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();

@@ -1,6 +1,6 @@
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_writer.h"
 
-#include "editor/rtf/gbk_table.h"
+#include "rtf/gbk_table.h"
 
 #include <QHash>
 #include <QTextBlock>

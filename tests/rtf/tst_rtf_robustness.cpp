@@ -1,5 +1,5 @@
-#include "editor/rtf_reader.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 #include "rtf_test_support.h"
 
 #include <QDir>
@@ -173,7 +173,7 @@ void TstRtfRobustness::randomBytes_readWithoutHarm()
 void TstRtfRobustness::regressionCorpus_readsAndSurvivesRoundTrip_data()
 {
     QTest::addColumn<QString>("file");
-    addFiles(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/editor/rtf_regressions"));
+    addFiles(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/rtf/rtf_regressions"));
 }
 
 void TstRtfRobustness::regressionCorpus_readsAndSurvivesRoundTrip()
