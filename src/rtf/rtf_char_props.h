@@ -1,6 +1,10 @@
 #pragma once
 
-// Character formatting as RTF scopes it in groups; -1 as font means \deff.
+enum class RtfWord : unsigned short;
+struct RtfToken;
+
+// Character formatting as RTF scopes it in groups; -1 as font means \deff. Colours are
+// indices into the colour table, 0 standing for "automatic".
 struct RtfCharProps
 {
     enum Vertical : unsigned char
@@ -12,6 +16,12 @@ struct RtfCharProps
 
     int font = -1;
     int halfPoints = 24;
+    int color = 0;       // \cf
+    int background = 0;  // \cb
+    int highlight = 0;   // \highlight
+    int shadingBack = 0; // \chcbpat
+    int shadingFore = 0; // \chcfpat
+    int shading = 0;     // \chshdng, in hundredths of a percent
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -19,11 +29,17 @@ struct RtfCharProps
     bool hidden = false;
     Vertical vertical = Normal;
 
+    // Applies a character formatting word; false when the word is none.
+    bool apply(RtfWord word, const RtfToken &token);
+
     bool operator==(const RtfCharProps &o) const
     {
-        return font == o.font && halfPoints == o.halfPoints && bold == o.bold &&
-               italic == o.italic && underline == o.underline && strike == o.strike &&
-               hidden == o.hidden && vertical == o.vertical;
+        return font == o.font && halfPoints == o.halfPoints && color == o.color &&
+               background == o.background && highlight == o.highlight &&
+               shadingBack == o.shadingBack && shadingFore == o.shadingFore &&
+               shading == o.shading && bold == o.bold && italic == o.italic &&
+               underline == o.underline && strike == o.strike && hidden == o.hidden &&
+               vertical == o.vertical;
     }
     bool operator!=(const RtfCharProps &o) const { return !(*this == o); }
 };

@@ -1,8 +1,29 @@
 #pragma once
 
-#include "rtf/rtf_char_props.h"
+// How RTF becomes a QTextDocument:
+//
+//   bytes ─> RtfTokenizer ─> RtfParser ─────────────> RtfDestination (one object per kind)
+//            (tokens)        token loop, group stack,   ├ RtfBodyDestination ─> RtfDocumentBuilder
+//                            \u \uc \upr \bin \*,       │   character and paragraph words (cursor,
+//                            RtfWord from the table     │   (RtfCharProps, RtfParaProps) formats)
+//                            (rtf_control_words)        ├ RtfFontTable    \fonttbl
+//                                                       └ RtfColorTable   \colortbl
+//
+// Each group's RtfGroupState (formatting, destination, \uc) lives on the parser's stack;
+// a nested group starts as a copy of its parent's. A destination-opening word points the
+// group at a destination (openDestination()); the tokens of that group then go to it, and
+// it hears when the group ends, with the group's bytes, so a destination can keep a group
+// as it came. Groups nobody reads are skipped (destination nullptr).
+//
+// A new kind of content adds its words to rtf_control_words, its own RtfDestination class
+// (member of the parser, opened in openDestination()), its group-scoped properties to
+// RtfCharProps or RtfParaProps, and what it puts into the document to the builder.
+
+#include "rtf/rtf_body_destination.h"
 #include "rtf/rtf_code_pages.h"
+#include "rtf/rtf_color_table.h"
 #include "rtf/rtf_font_table.h"
+#include "rtf/rtf_group_state.h"
 #include "rtf/rtf_tokenizer.h"
 
 #include <QByteArray>
@@ -24,65 +45,27 @@ public:
     void run();
 
 private:
-    enum class Destination : unsigned char
-    {
-        None,
-        Text,
-        Skip,
-        FontTable
-    };
-
-    enum class Target : unsigned char
-    {
-        Western,
-        EastAsian,
-        Complex
-    };
-
-    // What \dbch with \af, \afs, \ab and \ai set for East Asian text; unset parts follow
-    // the character's own formatting.
-    struct EastAsianProps
-    {
-        int font = -2;
-        int halfPoints = 0;
-        signed char bold = -1;
-        signed char italic = -1;
-    };
-
-    struct State
-    {
-        RtfCharProps chr;
-        EastAsianProps eastAsian;
-        Target target = Target::Western;
-        Qt::Alignment alignment = Qt::AlignLeft;
-        Destination destination = Destination::Text;
-        Destination uprDestination = Destination::None;
-        int uc = 1;
-    };
-
     void openGroup();
     bool closeGroup(); // false once the document's own group has ended
+    void popGroup();
     void controlWord(const RtfToken &token);
-    void textWord(int word, const RtfToken &token);
-    void fontTableWord(int word, const RtfToken &token);
+    bool openDestination(RtfWord word, RtfGroupState &state);
     void controlSymbol(char symbol);
     void text(std::string_view bytes);
-    void hexByte(unsigned char byte);
     void unicode(int value);
     bool consumeFallback();
     void finish();
 
-    State &state() { return m_stack.back(); }
-    int codePage() const;
-    RtfRunProps runProps() const;
-    void resetCharacter();
+    RtfGroupState &state() { return m_stack.back(); }
 
     QTextDocument *m_doc;
     RtfTokenizer m_tokens;
     RtfCodePages m_codePages;
     RtfFontTable m_fonts;
+    RtfColorTable m_colors;
     RtfDocumentBuilder *m_builder = nullptr;
-    std::vector<State> m_stack;
+    RtfBodyDestination *m_body = nullptr;
+    std::vector<RtfGroupState> m_stack;
     int m_overflowDepth = 0;
     int m_fallbackToSkip = 0;
     bool m_ignorableNext = false;

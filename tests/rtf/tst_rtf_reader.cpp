@@ -143,8 +143,8 @@ void TstRtfReader::text_data()
         << QByteArray("{\\rtf1 \\lquote a\\rquote \\ldblquote b\\rdblquote \\emdash \\endash "
                       "\\bullet \\~x}")
         << s("‘a’“b”—–•\u00a0x");
-    QTest::newRow("hidden text dropped")
-        << QByteArray("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}") << s("abd");
+    QTest::newRow("hidden text kept")
+        << QByteArray("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}") << s("ahiddenbcd");
     QTest::newRow("list text shown once")
         << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb x}}{\\pntext \\'b7\\tab}item}")
         << s("·\titem");
