@@ -37,7 +37,9 @@ class RtfDocumentBuilder;
 class RtfParser
 {
 public:
-    static constexpr int kMaxDepth = 512;
+    // Mail that Outlook converted from HTML nests its spans thousands deep; a few hundred
+    // bytes a level keep even this cap small.
+    static constexpr int kMaxDepth = 10000;
 
     RtfParser(const QByteArray &rtf, QTextDocument *into);
     Q_DISABLE_COPY_MOVE(RtfParser)

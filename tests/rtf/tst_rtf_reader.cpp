@@ -92,6 +92,11 @@ void TstRtfReader::text_data()
                       "SimSun;}{\\f2\\fcharset136 MingLiU;}{\\f3\\fcharset128 MS "
                       "Mincho;}}\\f0\\'e9\\f1\\'d6\\'d0\\f2\\'c1\\'63\\f3\\'95\\'5c\\'8e\\'a6}")
         << s("é中繁表示");
+    QTest::newRow("charset 0 is Western in a Japanese document")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fcharset0 Courier New;}{\\f1"
+                      "\\fcharset128 MS Mincho;}{\\f2 Default;}}\\f0 J\\'e4rvi "
+                      "\\f1\\'83\\'6f\\f2\\'83\\'6f}")
+        << s("Järvi ババ");
     QTest::newRow("cp1252 default") << QByteArray("{\\rtf1 caf\\'e9 \\'93q\\'94}") << s("café “q”");
     QTest::newRow("symbol font bytes in a chinese document")
         << QByteArray("{\\rtf1\\ansicpg936{\\fonttbl{\\f0\\fcharset134 "
@@ -279,6 +284,14 @@ void TstRtfReader::corpusFile_readsSensibleText_data()
     QTest::newRow("invalid hex") << s("libreoffice__invalid-hex.rtf") << s("xřx");
     QTest::newRow("cp1251") << s("striprtf__bytes.rtf") << s("УХВАЛА");
     QTest::newRow("cp1250") << s("striprtf__ansicpg1250.rtf") << s("Proszę o zapoznanie się");
+    QTest::newRow("Word, hidden translation memory")
+        << s("pyth__zh-cn.rtf")
+        << s("{0>PowerDirector needs to install Content Pack Premium before loading your project "
+             "from PowerDirector Mobile.<}0{>威力导演需要安装内容套件进阶版");
+    QTest::newRow("Latin-1 font in a Shift-JIS document")
+        << s("rtfpipe__RtfParserTest_5.rtf") << s("Jaakko Järvi (jaakko.jarvi@cs.utu.fi)");
+    QTest::newRow("Outlook html nested thousands deep")
+        << s("rtfpipe__Issue52.rtf") << s("Chinese Patent Application No. 999999999999.9");
     QTest::newRow("hyperlink field result")
         << s("pyth__sample.rtf") << s("laboratories of Allan Spradling (HHMI");
     QTest::newRow("large Word file with bin jpeg")
