@@ -122,6 +122,9 @@ void RtfCharacterStyles::switchTo(const RtfCharacterStyle &style, RtfOutput *out
         if (style.background == RtfCharacterStyle::Highlight) {
             out->word("highlight", style.backgroundColor);
         } else if (style.background == RtfCharacterStyle::Shading) {
+            // Word's own form: no pattern (0 %), the whole background in the fill colour.
+            if (was.background != RtfCharacterStyle::Shading)
+                out->word("chshdng", 0);
             out->word("chcbpat", style.backgroundColor);
             out->word("cb", style.backgroundColor);
         }
