@@ -111,12 +111,12 @@ class Styles:
                         self.lists[element.get(q('style:name'))] = element
         self.cache = {}
 
-    def _chain(self, family, name, automatic_first=True):
+    def _chain(self, family, name):
+        """The style and its parents, the farthest parent first."""
         chain, seen = [], set()
         element = None
         if name:
-            element = (self.automatic.get((family, name)) if automatic_first else None) \
-                or self.named.get((family, name))
+            element = self.automatic.get((family, name)) or self.named.get((family, name))
         while element is not None and id(element) not in seen:
             seen.add(id(element))
             chain.append(element)
