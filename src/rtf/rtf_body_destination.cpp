@@ -8,31 +8,52 @@
 
 bool RtfBodyDestination::controlWord(RtfWord word, const RtfToken &token, RtfGroupState &state)
 {
-    if (state.chr.apply(word, token) || state.para.apply(word, token) ||
-        eastAsianWord(word, token, state) || documentWord(word, token))
+    if (state.para.apply(word, token)) {
+        m_paraWordSinceText = true;
+        return true;
+    }
+    if (state.chr.apply(word, token) || eastAsianWord(word, token, state) ||
+        documentWord(word, token))
         return true;
     switch (word) {
     case RtfWord::Plain:
         state.resetCharacter();
         break;
     case RtfWord::Par:
-        m_builder->paragraphBreak(state.para, state.chr);
+        m_builder->paragraphBreak(paragraphFor(state.para), state.chr);
+        paragraphEnded();
         break;
     case RtfWord::Page:
-        m_builder->pageBreak(state.para, state.chr);
+        m_builder->pageBreak(paragraphFor(state.para), state.chr);
+        paragraphEnded();
         break;
     case RtfWord::Cell:
         m_builder->cellBreak();
         break;
     case RtfWord::Row:
-        m_builder->rowBreak(state.para, state.chr);
+        m_builder->rowBreak(paragraphFor(state.para), state.chr);
+        paragraphEnded();
         break;
     default:
-        if (const char16_t c = rtfSpecialCharacter(word); c != 0)
+        if (const char16_t c = rtfSpecialCharacter(word); c != 0) {
+            textAdded(state);
             m_builder->appendUtf16(c, state.runProps());
+        }
         break;
     }
     return true;
+}
+
+const RtfParaProps &RtfBodyDestination::paragraphFor(const RtfParaProps &atEnd) const
+{
+    return m_textSeen && !m_paraWordSinceText ? m_textPara : atEnd;
+}
+
+void RtfBodyDestination::textAdded(const RtfGroupState &state)
+{
+    m_textPara = state.para;
+    m_textSeen = true;
+    m_paraWordSinceText = false;
 }
 
 bool RtfBodyDestination::documentWord(RtfWord word, const RtfToken &token)
@@ -101,17 +122,18 @@ void RtfBodyDestination::controlSymbol(char symbol, const RtfGroupState &state)
 {
     switch (symbol) {
     case '~':
-        m_builder->appendUtf16(0x00A0, state.runProps());
+        unicode(0x00A0, state);
         break;
     case '-':
-        m_builder->appendUtf16(0x00AD, state.runProps());
+        unicode(0x00AD, state);
         break;
     case '_':
-        m_builder->appendUtf16(0x2011, state.runProps());
+        unicode(0x2011, state);
         break;
     case '\n':
     case '\r':
-        m_builder->paragraphBreak(state.para, state.chr);
+        m_builder->paragraphBreak(paragraphFor(state.para), state.chr);
+        paragraphEnded();
         break;
     default:
         break;
@@ -120,10 +142,12 @@ void RtfBodyDestination::controlSymbol(char symbol, const RtfGroupState &state)
 
 void RtfBodyDestination::bytes(std::string_view bytes, const RtfGroupState &state)
 {
+    textAdded(state);
     m_builder->appendBytes(bytes, m_fonts->codePageFor(state.chr.font), state.runProps());
 }
 
 void RtfBodyDestination::unicode(char16_t unit, const RtfGroupState &state)
 {
+    textAdded(state);
     m_builder->appendUtf16(unit, state.runProps());
 }

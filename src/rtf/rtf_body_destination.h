@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rtf/rtf_destination.h"
+#include "rtf/rtf_para_props.h"
 
 class RtfDocumentBuilder;
 class RtfFontTable;
@@ -20,10 +21,22 @@ public:
     void bytes(std::string_view bytes, const RtfGroupState &state) override;
     void unicode(char16_t unit, const RtfGroupState &state) override;
 
+    // The formatting a paragraph ending now takes: what was in effect at its last text,
+    // unless a paragraph word came after that text.
+    const RtfParaProps &paragraphFor(const RtfParaProps &atEnd) const;
+
 private:
+    void textAdded(const RtfGroupState &state);
+    void paragraphEnded() { m_textSeen = false; }
+
     bool documentWord(RtfWord word, const RtfToken &token);
     bool eastAsianWord(RtfWord word, const RtfToken &token, RtfGroupState &state);
 
     RtfFontTable *m_fonts;
     RtfDocumentBuilder *m_builder;
+    // A group may close between a paragraph's text and its \par, taking the paragraph's
+    // formatting with it; readers keep what the text was written with.
+    RtfParaProps m_textPara;
+    bool m_textSeen = false;
+    bool m_paraWordSinceText = false;
 };

@@ -61,6 +61,20 @@ QString latinAlias(const QString &family)
     return aliases.value(family);
 }
 
+// Fonts whose letters are pictures: other readers map their bytes to symbols only when the
+// table declares them as symbol fonts.
+bool isSymbolFamily(const QString &family)
+{
+    static const char *const names[] = {"symbol",   "wingdings", "wingdings 2", "wingdings 3",
+                                        "webdings", "marlett",   "mt extra",    "zapfdingbats"};
+    const QString lower = family.toLower();
+    for (const char *name : names) {
+        if (lower == QLatin1String(name))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int RtfFontList::indexOf(const QString &family)
@@ -69,7 +83,7 @@ int RtfFontList::indexOf(const QString &family)
     if (it != m_index.constEnd())
         return *it;
     const int index = int(m_fonts.size());
-    m_fonts.push_back(Font{family, isCjkFamily(family)});
+    m_fonts.push_back(Font{family, isCjkFamily(family), isSymbolFamily(family)});
     m_index.insert(family, index);
     return index;
 }
@@ -80,7 +94,10 @@ QByteArray RtfFontList::table() const
     for (size_t i = 0; i < m_fonts.size(); ++i) {
         const Font &font = m_fonts[i];
         table.append("{\\f" + QByteArray::number(qulonglong(i)) + "\\fnil\\fcharset" +
-                     (font.cjk ? "134" : "0") + ' ');
+                     (font.cjk      ? "134"
+                      : font.symbol ? "2"
+                                    : "0") +
+                     ' ');
         for (QChar ch : font.family) {
             const char16_t c = ch.unicode();
             if (c == u';') {

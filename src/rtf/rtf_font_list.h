@@ -6,7 +6,8 @@
 #include <vector>
 
 // The fonts a written document uses, numbered in the order they first appear, and the
-// \fonttbl that declares them: Chinese faces as GB2312 fonts with GBK names.
+// \fonttbl that declares them: Chinese faces as GB2312 fonts with GBK names, symbol
+// fonts as such.
 class RtfFontList
 {
 public:
@@ -18,6 +19,7 @@ private:
     {
         QString family;
         bool cjk = false;
+        bool symbol = false;
     };
 
     std::vector<Font> m_fonts;

@@ -84,7 +84,7 @@ void RtfParser::finish()
         m_stack.back().destination->groupClosed(m_stack.back());
         m_stack.back().destination->end(m_tokens.bytesFrom(m_stack.back().groupStart));
     }
-    m_builder->finish(para, mark);
+    m_builder->finish(m_body->paragraphFor(para), mark);
 }
 
 void RtfParser::openGroup()

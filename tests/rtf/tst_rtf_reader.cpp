@@ -196,6 +196,9 @@ void TstRtfReader::formats_data()
     QTest::newRow("alignment set after the text counts")
         << QByteArray("{\\rtf1" + fonts + "\\f1 {a\\qc\\par}{b\\qc\\pard\\qr\\par}}")
         << s("center|[Arial 12]a\nright|[Arial 12]b");
+    QTest::newRow("paragraph formats outlive the group of their text")
+        << QByteArray("{\\rtf1" + fonts + "\\f1 {\\qc a}\\par {\\qr b}{\\ql}\\par c\\par}")
+        << s("center|[Arial 12]a\nleft|[Arial 12]b\nleft|[Arial 12]c");
     QTest::newRow("last paragraph without par")
         << QByteArray("{\\rtf1" + fonts + "\\f1\\qr a}") << s("right|[Arial 12]a");
     QTest::newRow("east asian font and size from dbch")

@@ -228,13 +228,15 @@ void TstRtfRoundTrip::writer_declaresChineseCodePageAndFontCharsets()
     QTextDocument *doc = newDocument(this);
     build(Doc{{Qt::AlignLeft,
                {{s("中文"), Plain, s("宋体"), 10.5},
-                {QStringLiteral("Latin"), Plain, QStringLiteral("DejaVu Sans"), 10.5}}}},
+                {QStringLiteral("Latin"), Plain, QStringLiteral("DejaVu Sans"), 10.5},
+                {QStringLiteral("abc"), Plain, QStringLiteral("Symbol"), 10.5}}}},
           doc);
     const QByteArray rtf = writeRtf(*doc);
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg936"));
     // 宋体 in GBK inside the font table, marked as a GB2312 font; the Latin font as ANSI.
     QVERIFY2(rtf.contains("\\fcharset134 \\'cb\\'ce\\'cc\\'e5"), rtf.constData());
     QVERIFY2(rtf.contains("\\fcharset0 DejaVu Sans;"), rtf.constData());
+    QVERIFY2(rtf.contains("\\fcharset2 Symbol;"), rtf.constData());
     QVERIFY(rtf.trimmed().endsWith('}'));
 }
 
