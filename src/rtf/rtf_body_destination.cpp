@@ -10,6 +10,7 @@ bool RtfBodyDestination::controlWord(RtfWord word, const RtfToken &token, RtfGro
 {
     if (state.para.apply(word, token)) {
         m_paraWordSinceText = true;
+        m_recordText = true;
         return true;
     }
     if (state.chr.apply(word, token) || eastAsianWord(word, token, state) ||
@@ -51,6 +52,9 @@ const RtfParaProps &RtfBodyDestination::paragraphFor(const RtfParaProps &atEnd) 
 
 void RtfBodyDestination::textAdded(const RtfGroupState &state)
 {
+    if (!m_recordText)
+        return;
+    m_recordText = false;
     m_textPara = state.para;
     m_textSeen = true;
     m_paraWordSinceText = false;

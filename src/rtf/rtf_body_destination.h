@@ -20,6 +20,7 @@ public:
     void controlSymbol(char symbol, const RtfGroupState &state) override;
     void bytes(std::string_view bytes, const RtfGroupState &state) override;
     void unicode(char16_t unit, const RtfGroupState &state) override;
+    void groupClosed(const RtfGroupState &) override { m_recordText = true; }
 
     // The formatting a paragraph ending now takes: what was in effect at its last text,
     // unless a paragraph word came after that text.
@@ -27,7 +28,11 @@ public:
 
 private:
     void textAdded(const RtfGroupState &state);
-    void paragraphEnded() { m_textSeen = false; }
+    void paragraphEnded()
+    {
+        m_textSeen = false;
+        m_recordText = true;
+    }
 
     bool documentWord(RtfWord word, const RtfToken &token);
     bool eastAsianWord(RtfWord word, const RtfToken &token, RtfGroupState &state);
@@ -39,4 +44,5 @@ private:
     RtfParaProps m_textPara;
     bool m_textSeen = false;
     bool m_paraWordSinceText = false;
+    bool m_recordText = true; // the formatting may have changed since the last text
 };
