@@ -2,12 +2,14 @@
 
 // How RTF becomes a QTextDocument:
 //
-//   bytes ─> RtfTokenizer ─> RtfParser ─────────────> RtfDestination (one object per kind)
-//            (tokens)        token loop, group stack,   ├ RtfBodyDestination ─> RtfDocumentBuilder
-//                            \u \uc \upr \bin \*,       │   character and paragraph words (cursor,
-//                            RtfWord from the table     │   (RtfCharProps, RtfParaProps) formats)
-//                            (rtf_control_words)        ├ RtfFontTable    \fonttbl
-//                                                       └ RtfColorTable   \colortbl
+//   bytes ─> RtfTokenizer ─> RtfParser ──────────> RtfDestination, one object per kind:
+//            tokens          token loop,          ├ RtfBodyDestination: character and
+//                            group stack,         │   paragraph words (RtfCharProps,
+//                            \u \uc \upr \bin \*,  │   RtfParaProps), text
+//                            RtfWord from         │     └─> RtfDocumentBuilder: cursor,
+//                            rtf_control_words    │         runs, block and char formats
+//                                                 ├ RtfFontTable   \fonttbl
+//                                                 └ RtfColorTable  \colortbl
 //
 // Each group's RtfGroupState (formatting, destination, \uc) lives on the parser's stack;
 // a nested group starts as a copy of its parent's. A destination-opening word points the
