@@ -5,7 +5,7 @@
 //   bytes ─> RtfTokenizer ─> RtfParser ──────────> RtfDestination, one object per kind:
 //            tokens          token loop,          ├ RtfBodyDestination: character and
 //                            group stack,         │   paragraph words (RtfCharProps,
-//                            \u \uc \upr \bin \*,  │   RtfParaProps), text
+//                            \u \uc \upr \bin \*, │   RtfParaProps), text
 //                            RtfWord from         │     └─> RtfDocumentBuilder: cursor,
 //                            rtf_control_words    │         runs, block and char formats
 //                                                 ├ RtfFontTable   \fonttbl
