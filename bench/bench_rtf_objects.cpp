@@ -6,7 +6,7 @@
 // --write also saves the document as objects.rtf and objects.html into FOLDER.
 
 #include "bench_support.h"
-#include "editor/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 #include "storage/checked_save.h"
 
 #include <QAbstractTextDocumentLayout>

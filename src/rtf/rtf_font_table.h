@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rtf/rtf_destination.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -8,10 +10,16 @@
 class RtfCodePages;
 
 // The fonts of \fonttbl: family names and the code pages in which their bytes are written.
-class RtfFontTable
+class RtfFontTable : public RtfDestination
 {
 public:
     explicit RtfFontTable(RtfCodePages *codePages) : m_codePages(codePages) {}
+
+    bool controlWord(RtfWord word, const RtfToken &token, RtfGroupState &state) override;
+    void controlSymbol(char, const RtfGroupState &) override {}
+    void bytes(std::string_view bytes, const RtfGroupState &state) override;
+    void unicode(char16_t unit, const RtfGroupState &state) override;
+    void groupClosed(const RtfGroupState &state) override;
 
     void setAnsiCodePage(int codePage);
     int ansiCodePage() const { return m_ansiCodePage; }

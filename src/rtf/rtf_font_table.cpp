@@ -1,6 +1,53 @@
-#include "editor/rtf/rtf_font_table.h"
+#include "rtf/rtf_font_table.h"
 
-#include "editor/rtf/rtf_code_pages.h"
+#include "rtf/rtf_code_pages.h"
+#include "rtf/rtf_control_words.h"
+#include "rtf/rtf_tokenizer.h"
+
+bool RtfFontTable::controlWord(RtfWord word, const RtfToken &token, RtfGroupState &)
+{
+    switch (word) {
+    case RtfWord::F:
+        beginFont(token.hasParam ? token.param : 0);
+        return true;
+    case RtfWord::FCharset:
+        setCharset(token.param);
+        return true;
+    case RtfWord::Cpg:
+        setCodePage(token.param);
+        return true;
+    case RtfWord::Par:
+    case RtfWord::Pard:
+    case RtfWord::Plain:
+        endName();
+        return false;
+    default:
+        return true;
+    }
+}
+
+void RtfFontTable::bytes(std::string_view bytes, const RtfGroupState &)
+{
+    size_t start = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == ';') {
+            appendNameBytes(bytes.substr(start, i - start));
+            endName();
+            start = i + 1;
+        }
+    }
+    appendNameBytes(bytes.substr(start));
+}
+
+void RtfFontTable::unicode(char16_t unit, const RtfGroupState &)
+{
+    appendNameText(QString(QChar(unit)));
+}
+
+void RtfFontTable::groupClosed(const RtfGroupState &)
+{
+    endName();
+}
 
 void RtfFontTable::setAnsiCodePage(int codePage)
 {

@@ -1,4 +1,4 @@
-#include "editor/rtf/rtf_code_pages.h"
+#include "rtf/rtf_code_pages.h"
 
 #include <QStringDecoder>
 
@@ -90,6 +90,8 @@ RtfCodePages::~RtfCodePages() = default;
 int RtfCodePages::codePageForCharset(int charset)
 {
     switch (charset) {
+    case 0: // ANSI is Western whatever \ansicpg says, as LibreOffice reads it
+        return 1252;
     case 2: // Symbol: single bytes, never the lead byte of a double-byte character
         return 1252;
     case 77:
@@ -133,7 +135,7 @@ int RtfCodePages::codePageForCharset(int charset)
     case 255:
         return 850;
     default:
-        return 0; // ANSI, default and unknown follow \ansicpg
+        return 0; // default and unknown follow \ansicpg
     }
 }
 

@@ -1,4 +1,4 @@
-#include "editor/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 #include "rtf_test_support.h"
 
 #include <QDir>
@@ -33,8 +33,7 @@ QString s(const char *utf8)
 
 QByteArray sampleFile(const char *name)
 {
-    QFile file(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/editor/rtf_samples/") +
-               QLatin1String(name));
+    QFile file(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/rtf/rtf_samples/") + QLatin1String(name));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
@@ -93,6 +92,11 @@ void TstRtfReader::text_data()
                       "SimSun;}{\\f2\\fcharset136 MingLiU;}{\\f3\\fcharset128 MS "
                       "Mincho;}}\\f0\\'e9\\f1\\'d6\\'d0\\f2\\'c1\\'63\\f3\\'95\\'5c\\'8e\\'a6}")
         << s("é中繁表示");
+    QTest::newRow("charset 0 is Western in a Japanese document")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fcharset0 Courier New;}{\\f1"
+                      "\\fcharset128 MS Mincho;}{\\f2 Default;}}\\f0 J\\'e4rvi "
+                      "\\f1\\'83\\'6f\\f2\\'83\\'6f}")
+        << s("Järvi ババ");
     QTest::newRow("cp1252 default") << QByteArray("{\\rtf1 caf\\'e9 \\'93q\\'94}") << s("café “q”");
     QTest::newRow("symbol font bytes in a chinese document")
         << QByteArray("{\\rtf1\\ansicpg936{\\fonttbl{\\f0\\fcharset134 "
@@ -144,8 +148,8 @@ void TstRtfReader::text_data()
         << QByteArray("{\\rtf1 \\lquote a\\rquote \\ldblquote b\\rdblquote \\emdash \\endash "
                       "\\bullet \\~x}")
         << s("‘a’“b”—–•\u00a0x");
-    QTest::newRow("hidden text dropped")
-        << QByteArray("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}") << s("abd");
+    QTest::newRow("hidden text kept")
+        << QByteArray("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}") << s("ahiddenbcd");
     QTest::newRow("list text shown once")
         << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb x}}{\\pntext \\'b7\\tab}item}")
         << s("·\titem");
@@ -192,6 +196,9 @@ void TstRtfReader::formats_data()
     QTest::newRow("alignment set after the text counts")
         << QByteArray("{\\rtf1" + fonts + "\\f1 {a\\qc\\par}{b\\qc\\pard\\qr\\par}}")
         << s("center|[Arial 12]a\nright|[Arial 12]b");
+    QTest::newRow("paragraph formats outlive the group of their text")
+        << QByteArray("{\\rtf1" + fonts + "\\f1 {\\qc a}\\par {\\qr b}{\\ql}\\par c\\par}")
+        << s("center|[Arial 12]a\nleft|[Arial 12]b\nleft|[Arial 12]c");
     QTest::newRow("last paragraph without par")
         << QByteArray("{\\rtf1" + fonts + "\\f1\\qr a}") << s("right|[Arial 12]a");
     QTest::newRow("east asian font and size from dbch")
@@ -280,6 +287,14 @@ void TstRtfReader::corpusFile_readsSensibleText_data()
     QTest::newRow("invalid hex") << s("libreoffice__invalid-hex.rtf") << s("xřx");
     QTest::newRow("cp1251") << s("striprtf__bytes.rtf") << s("УХВАЛА");
     QTest::newRow("cp1250") << s("striprtf__ansicpg1250.rtf") << s("Proszę o zapoznanie się");
+    QTest::newRow("Word, hidden translation memory")
+        << s("pyth__zh-cn.rtf")
+        << s("{0>PowerDirector needs to install Content Pack Premium before loading your project "
+             "from PowerDirector Mobile.<}0{>威力导演需要安装内容套件进阶版");
+    QTest::newRow("Latin-1 font in a Shift-JIS document")
+        << s("rtfpipe__RtfParserTest_5.rtf") << s("Jaakko Järvi (jaakko.jarvi@cs.utu.fi)");
+    QTest::newRow("Outlook html nested thousands deep")
+        << s("rtfpipe__Issue52.rtf") << s("Chinese Patent Application No. 999999999999.9");
     QTest::newRow("hyperlink field result")
         << s("pyth__sample.rtf") << s("laboratories of Allan Spradling (HHMI");
     QTest::newRow("large Word file with bin jpeg")

@@ -1,5 +1,5 @@
-#include "editor/rtf_reader.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 #include "rtf_test_support.h"
 
 #include <QRegularExpression>
@@ -14,6 +14,10 @@ class TstRtfRoundTrip : public QObject
 private slots:
     void writeThenRead_keepsTextAlignmentAndFormats_data();
     void writeThenRead_keepsTextAlignmentAndFormats();
+    void readWriteRead_keepsColoursAndParagraphFormats_data();
+    void readWriteRead_keepsColoursAndParagraphFormats();
+    void writer_highlightsInWordsColoursAndShadesTheRest();
+    void writer_givesParagraphLengthsInTwips();
     void fallbackBytesAlone_giveTheGbkText();
     void writer_declaresChineseCodePageAndFontCharsets();
     void writer_writesUnicodeWithGbkFallbackAndEscapes();
@@ -106,6 +110,104 @@ void TstRtfRoundTrip::writeThenRead_keepsTextAlignmentAndFormats()
     QCOMPARE(describe(*read), describe(*original));
 }
 
+void TstRtfRoundTrip::readWriteRead_keepsColoursAndParagraphFormats_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");
+    const QByteArray colors("{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;\\red255"
+                            "\\green255\\blue0;\\red200\\green220\\blue240;\\red0\\green0\\blue0;"
+                            "\\red255\\green255\\blue255;}");
+
+    QTest::newRow("text colour") << QByteArray("{\\rtf1" + colors +
+                                               "a\\cf1 red\\cf2 blue\\cf0 auto}")
+                                 << s("left|[]a|[#ff0000]red|[#0000ff]blue|[]auto");
+    QTest::newRow("highlight and shading")
+        << QByteArray("{\\rtf1" + colors +
+                      "{\\highlight3 lit}{\\chcbpat4 shade}{\\cb4 back}{\\chshdng2500\\chcfpat5"
+                      "\\chcbpat6 mixed}{\\chcbpat4\\highlight3 both}{\\cf1\\highlight0 none}}")
+        << s("left|[on #ffff00]lit|[on #c8dcf0]shadeback|[on #bfbfbf]mixed|[on "
+             "#ffff00]both|[#ff0000]"
+             "none");
+    QTest::newRow("hidden text") << QByteArray("{\\rtf1 a{\\v hidden}b}")
+                                 << s("left|[]a|[hidden]hidden|[]b");
+    QTest::newRow("alignments") << QByteArray(
+                                       "{\\rtf1\\qc c\\par\\qr r\\par\\qj j\\par\\qd d\\par\\ql l}")
+                                << s("center|[]c\nright|[]r\njustify|[]j\njustify|[]d\nleft|[]l");
+    QTest::newRow("indents")
+        << QByteArray("{\\rtf1\\li720\\ri360\\fi-360 a\\par\\pard\\lin1440\\rin720 b}")
+        << s("left li48 ri24 fi-24|[]a\nleft li96 ri48|[]b");
+    QTest::newRow("space before and after")
+        << QByteArray("{\\rtf1\\qc\\sb240\\sa120 a\\par\\pard b}")
+        << s("center sb16 sa8|[]a\nleft|[]b");
+    QTest::newRow("line spacing")
+        << QByteArray("{\\rtf1\\sl360\\slmult1 m\\par\\pard\\sl-300\\slmult0 e\\par\\pard\\sl300 "
+                      "l\\par\\pard\\sl0 s}")
+        << s("left lh150%|[]m\nleft lh=20|[]e\nleft lh>=20|[]l\nleft|[]s");
+    QTest::newRow("page breaks")
+        << QByteArray(
+               "{\\rtf1 a\\page b\\par c\\par\\page d\\par\\pard\\pagebb e\\par\\pard{\\page}f}")
+        << s("left|[]a\nleft break|[]b\nleft|[]c\nleft break|[]d\nleft break|[]e\nleft break|[]f");
+}
+
+// What the reader makes of each kind of format, and the writer gives back unchanged.
+void TstRtfRoundTrip::readWriteRead_keepsColoursAndParagraphFormats()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    QTextDocument read;
+    readRtf(rtf, &read);
+    QCOMPARE(describeLayout(read), expected);
+
+    QTextDocument again;
+    readRtf(writeRtf(read), &again);
+    QCOMPARE(describeLayout(again), expected);
+    QCOMPARE(describe(again), describe(read));
+}
+
+// Word shows \highlight only in its sixteen colours; others take the shading that Word and
+// LibreOffice show and the \cb that WordPad does.
+void TstRtfRoundTrip::writer_highlightsInWordsColoursAndShadesTheRest()
+{
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    QTextCharFormat red;
+    red.setForeground(QColor(255, 0, 0));
+    cursor.insertText(QStringLiteral("red"), red);
+    QTextCharFormat yellow;
+    yellow.setBackground(QColor(255, 255, 0));
+    cursor.insertText(QStringLiteral("lit"), yellow);
+    QTextCharFormat blue;
+    blue.setBackground(QColor(200, 220, 240));
+    cursor.insertText(QStringLiteral("shade"), blue);
+    cursor.insertText(QStringLiteral("plain"), QTextCharFormat());
+    const QByteArray rtf = writeRtf(doc);
+    QVERIFY2(rtf.contains("{\\colortbl;\\red255\\green0\\blue0;\\red255\\green255\\blue0;\\red200"
+                          "\\green220\\blue240;}"),
+             rtf.constData());
+    QVERIFY2(rtf.contains("\\cf1 red\\cf0\\highlight2 lit\\highlight0\\chshdng0\\chcbpat3\\cb3 "
+                          "shade\\chcbpat0\\cb0 plain"),
+             rtf.constData());
+}
+
+void TstRtfRoundTrip::writer_givesParagraphLengthsInTwips()
+{
+    QTextDocument doc;
+    QTextBlockFormat block;
+    block.setLeftMargin(20);
+    block.setTextIndent(-10);
+    block.setTopMargin(4);
+    block.setLineHeight(200, QTextBlockFormat::ProportionalHeight);
+    block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+    QTextCursor cursor(&doc);
+    cursor.setBlockFormat(block);
+    cursor.insertText(QStringLiteral("a"));
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(QStringLiteral("b"));
+    const QByteArray rtf = writeRtf(doc);
+    QVERIFY2(rtf.contains("\\pard\\li300\\fi-150\\sb60\\sl480\\slmult1"), rtf.constData());
+    QVERIFY2(rtf.contains("\\pard\\pagebb"), rtf.constData()); // a break after a is one before b
+}
+
 // Readers that ignore \u show the bytes after it; those must be the GBK text.
 void TstRtfRoundTrip::fallbackBytesAlone_giveTheGbkText()
 {
@@ -126,13 +228,15 @@ void TstRtfRoundTrip::writer_declaresChineseCodePageAndFontCharsets()
     QTextDocument *doc = newDocument(this);
     build(Doc{{Qt::AlignLeft,
                {{s("中文"), Plain, s("宋体"), 10.5},
-                {QStringLiteral("Latin"), Plain, QStringLiteral("DejaVu Sans"), 10.5}}}},
+                {QStringLiteral("Latin"), Plain, QStringLiteral("DejaVu Sans"), 10.5},
+                {QStringLiteral("abc"), Plain, QStringLiteral("Symbol"), 10.5}}}},
           doc);
     const QByteArray rtf = writeRtf(*doc);
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg936"));
     // 宋体 in GBK inside the font table, marked as a GB2312 font; the Latin font as ANSI.
     QVERIFY2(rtf.contains("\\fcharset134 \\'cb\\'ce\\'cc\\'e5"), rtf.constData());
     QVERIFY2(rtf.contains("\\fcharset0 DejaVu Sans;"), rtf.constData());
+    QVERIFY2(rtf.contains("\\fcharset2 Symbol;"), rtf.constData());
     QVERIFY(rtf.trimmed().endsWith('}'));
 }
 

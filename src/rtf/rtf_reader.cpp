@@ -1,6 +1,6 @@
-#include "editor/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
-#include "editor/rtf/rtf_parser.h"
+#include "rtf/rtf_parser.h"
 
 #include <QTextDocument>
 

@@ -1,7 +1,9 @@
-#include "editor/rtf/rtf_document_builder.h"
+#include "rtf/rtf_document_builder.h"
 
-#include "editor/rtf/rtf_code_pages.h"
-#include "editor/rtf/rtf_font_table.h"
+#include "rtf/rtf_code_pages.h"
+#include "rtf/rtf_color_table.h"
+#include "rtf/rtf_font_table.h"
+#include "rtf/rtf_format_properties.h"
 
 #include <QTextBlockFormat>
 #include <QTextDocument>
@@ -35,8 +37,8 @@ bool isWeak(char16_t c)
 } // namespace
 
 RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument *doc, const RtfFontTable &fonts,
-                                       RtfCodePages *codePages)
-    : m_fonts(fonts), m_codePages(codePages), m_cursor(doc)
+                                       const RtfColorTable &colors, RtfCodePages *codePages)
+    : m_fonts(fonts), m_colors(colors), m_codePages(codePages), m_cursor(doc)
 {
     m_cursor.beginEditBlock();
 }
@@ -195,10 +197,85 @@ const QTextCharFormat &RtfDocumentBuilder::formatFor(const RtfCharProps &props)
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (props.vertical == RtfCharProps::Sub)
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (props.color > 0) {
+        const QColor color = m_colors.color(props.color);
+        if (color.isValid())
+            format.setForeground(color);
+    }
+    if (const QColor background = backgroundFor(props); background.isValid())
+        format.setBackground(background);
+    if (props.hidden) {
+        format.setProperty(RtfFormat::Hidden, true);
+        if (!props.underline)
+            format.setUnderlineStyle(QTextCharFormat::DotLine); // as word processors show it
+    }
     m_format = format;
     m_formatProps = props;
     m_formatValid = true;
     return m_format;
+}
+
+// Highlight shows above shading, and shading above the plain background of \cb.
+QColor RtfDocumentBuilder::backgroundFor(const RtfCharProps &props) const
+{
+    if (props.highlight > 0) {
+        const QColor highlight = m_colors.color(props.highlight);
+        if (highlight.isValid())
+            return highlight;
+    }
+    if (props.shading > 0) {
+        // \chshdng mixes the pattern colour into the shading's background.
+        QColor back = m_colors.color(props.shadingBack);
+        QColor fore = m_colors.color(props.shadingFore);
+        if (!back.isValid())
+            back = Qt::white;
+        if (!fore.isValid())
+            fore = Qt::black;
+        const auto mix = [&props](int b, int f) {
+            return (b * (10000 - props.shading) + f * props.shading + 5000) / 10000;
+        };
+        return QColor(mix(back.red(), fore.red()), mix(back.green(), fore.green()),
+                      mix(back.blue(), fore.blue()));
+    }
+    if (props.shadingBack > 0) {
+        const QColor back = m_colors.color(props.shadingBack);
+        if (back.isValid())
+            return back;
+    }
+    return props.background > 0 ? m_colors.color(props.background) : QColor();
+}
+
+const QTextBlockFormat &RtfDocumentBuilder::blockFormatFor(const RtfParaProps &para)
+{
+    if (m_blockFormatValid && para == m_blockFormatProps)
+        return m_blockFormat;
+    // Twips to the document's pixels at 96 dots per inch.
+    constexpr qreal kTwipsPerPixel = 15.0;
+    QTextBlockFormat block;
+    if (para.alignment != Qt::AlignLeft)
+        block.setAlignment(para.alignment);
+    if (para.leftIndent != 0)
+        block.setLeftMargin(para.leftIndent / kTwipsPerPixel);
+    if (para.rightIndent != 0)
+        block.setRightMargin(para.rightIndent / kTwipsPerPixel);
+    if (para.firstIndent != 0)
+        block.setTextIndent(para.firstIndent / kTwipsPerPixel);
+    if (para.spaceBefore != 0)
+        block.setTopMargin(para.spaceBefore / kTwipsPerPixel);
+    if (para.spaceAfter != 0)
+        block.setBottomMargin(para.spaceAfter / kTwipsPerPixel);
+    if (para.lineSpacing < 0)
+        block.setLineHeight(-para.lineSpacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
+    else if (para.lineSpacing > 0 && para.lineMultiple)
+        block.setLineHeight(para.lineSpacing * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
+    else if (para.lineSpacing > 0)
+        block.setLineHeight(para.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+    if (para.pageBreakBefore)
+        block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    m_blockFormatProps = para;
+    m_blockFormat = block;
+    m_blockFormatValid = true;
+    return m_blockFormat;
 }
 
 void RtfDocumentBuilder::cellBreak()
@@ -208,13 +285,23 @@ void RtfDocumentBuilder::cellBreak()
         ++m_pendingCells;
 }
 
-void RtfDocumentBuilder::rowBreak(Qt::Alignment alignment, const RtfCharProps &mark)
+void RtfDocumentBuilder::rowBreak(const RtfParaProps &para, const RtfCharProps &mark)
 {
     m_pendingCells = 0;
-    paragraphBreak(alignment, mark);
+    paragraphBreak(para, mark);
 }
 
-void RtfDocumentBuilder::paragraphBreak(Qt::Alignment alignment, const RtfCharProps &mark)
+void RtfDocumentBuilder::pageBreak(const RtfParaProps &para, const RtfCharProps &mark)
+{
+    // Word puts the break at the start of the paragraph it moves to the next page; after
+    // text it ends the paragraph, as no paragraph here can start in one page and go on in
+    // the next.
+    if (m_blockHasText && !m_paragraphPending)
+        paragraphBreak(para, mark);
+    m_pageBreakBefore = true;
+}
+
+void RtfDocumentBuilder::paragraphBreak(const RtfParaProps &para, const RtfCharProps &mark)
 {
     dropLoneHighSurrogate();
     if (m_paragraphPending) {
@@ -225,29 +312,32 @@ void RtfDocumentBuilder::paragraphBreak(Qt::Alignment alignment, const RtfCharPr
         m_blockHasText = false;
         m_lastScript = Script::None;
     }
-    closeParagraph(alignment, mark);
+    closeParagraph(para, mark);
     m_paragraphPending = true;
 }
 
-void RtfDocumentBuilder::closeParagraph(Qt::Alignment alignment, const RtfCharProps &mark)
+void RtfDocumentBuilder::closeParagraph(const RtfParaProps &para, const RtfCharProps &mark)
 {
     flushBytes();
     flushRun();
     m_pendingCells = 0;
-    if (alignment != Qt::AlignLeft) {
-        QTextBlockFormat block;
-        block.setAlignment(alignment);
-        m_cursor.setBlockFormat(block);
+    if (m_pageBreakBefore && !para.pageBreakBefore) {
+        RtfParaProps breaking = para;
+        breaking.pageBreakBefore = true;
+        m_cursor.setBlockFormat(blockFormatFor(breaking));
+    } else if (para != RtfParaProps()) {
+        m_cursor.setBlockFormat(blockFormatFor(para));
     }
+    m_pageBreakBefore = false;
     if (!m_blockHasText && !(m_blockCharPropsSet && m_blockCharProps == mark))
         m_cursor.setBlockCharFormat(formatFor(mark));
 }
 
-void RtfDocumentBuilder::finish(Qt::Alignment alignment, const RtfCharProps &mark)
+void RtfDocumentBuilder::finish(const RtfParaProps &para, const RtfCharProps &mark)
 {
     dropLoneHighSurrogate();
     if (!m_paragraphPending)
-        closeParagraph(alignment, mark);
+        closeParagraph(para, mark);
     flushBytes();
     flushRun();
 }

@@ -1,4 +1,4 @@
-#include "editor/rtf/gbk_table.h"
+#include "rtf/gbk_table.h"
 
 #include <QString>
 #include <QStringEncoder>

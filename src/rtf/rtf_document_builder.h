@@ -1,14 +1,17 @@
 #pragma once
 
-#include "editor/rtf/rtf_char_props.h"
+#include "rtf/rtf_char_props.h"
+#include "rtf/rtf_para_props.h"
 
 #include <QString>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <string_view>
 
 class QTextDocument;
 class RtfCodePages;
+class RtfColorTable;
 class RtfFontTable;
 
 // Puts the text that the parser finds into a document: text of one format is gathered
@@ -16,16 +19,19 @@ class RtfFontTable;
 class RtfDocumentBuilder
 {
 public:
-    RtfDocumentBuilder(QTextDocument *doc, const RtfFontTable &fonts, RtfCodePages *codePages);
+    RtfDocumentBuilder(QTextDocument *doc, const RtfFontTable &fonts, const RtfColorTable &colors,
+                       RtfCodePages *codePages);
     ~RtfDocumentBuilder();
     Q_DISABLE_COPY_MOVE(RtfDocumentBuilder)
 
     void appendBytes(std::string_view bytes, int codePage, const RtfRunProps &props);
     void appendUtf16(char16_t unit, const RtfRunProps &props);
     void cellBreak();
-    void rowBreak(Qt::Alignment alignment, const RtfCharProps &mark);
-    void paragraphBreak(Qt::Alignment alignment, const RtfCharProps &mark);
-    void finish(Qt::Alignment alignment, const RtfCharProps &mark);
+    void rowBreak(const RtfParaProps &para, const RtfCharProps &mark);
+    void paragraphBreak(const RtfParaProps &para, const RtfCharProps &mark);
+    // \page: the next paragraph starts a page.
+    void pageBreak(const RtfParaProps &para, const RtfCharProps &mark);
+    void finish(const RtfParaProps &para, const RtfCharProps &mark);
 
 private:
     void openParagraph(const RtfRunProps &props);
@@ -34,10 +40,13 @@ private:
     void flushBytes();
     void flushRun();
     void dropLoneHighSurrogate();
-    void closeParagraph(Qt::Alignment alignment, const RtfCharProps &mark);
+    void closeParagraph(const RtfParaProps &para, const RtfCharProps &mark);
     const QTextCharFormat &formatFor(const RtfCharProps &props);
+    QColor backgroundFor(const RtfCharProps &props) const;
+    const QTextBlockFormat &blockFormatFor(const RtfParaProps &para);
 
     const RtfFontTable &m_fonts;
+    const RtfColorTable &m_colors;
     RtfCodePages *m_codePages;
     QTextCursor m_cursor;
 
@@ -63,8 +72,13 @@ private:
     RtfCharProps m_blockCharProps;
     bool m_blockCharPropsSet = false;
     int m_pendingCells = 0;
+    bool m_pageBreakBefore = false; // the paragraph now open follows a \page
 
     RtfCharProps m_formatProps;
     QTextCharFormat m_format;
     bool m_formatValid = false;
+
+    RtfParaProps m_blockFormatProps;
+    QTextBlockFormat m_blockFormat;
+    bool m_blockFormatValid = false;
 };

@@ -37,6 +37,12 @@ public:
     RtfToken next();
     // The raw bytes of \binN; fewer when the file ends first.
     std::string_view takeBytes(int count);
+    // Where the next token starts, and the bytes from an earlier offset up to there.
+    qsizetype offset() const { return m_pos; }
+    std::string_view bytesFrom(qsizetype start) const
+    {
+        return std::string_view(m_data + start, size_t(m_pos - start));
+    }
 
 private:
     void readControl(RtfToken *token);

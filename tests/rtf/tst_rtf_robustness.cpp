@@ -1,5 +1,5 @@
-#include "editor/rtf_reader.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 #include "rtf_test_support.h"
 
 #include <QDir>
@@ -143,6 +143,11 @@ void TstRtfRobustness::deepNesting_readsTheShallowText()
     QCOMPARE(readText("{\\rtf1 top " + nested + " end}"), s("top  end"));
     QCOMPARE(readText("{\\rtf1 top " + QByteArray(depth * 10, '{')), s("top "));
     QCOMPARE(readText("{\\rtf1 {{{{{{{{{{\\b shallow}}}}}}}}}} end}"), s("shallow end"));
+    // As deep as mail that Outlook converted from HTML: no text is lost.
+    QByteArray mail;
+    for (int i = 0; i < 3000; ++i)
+        mail += "{\\lang1033 " + QByteArray::number(i % 10);
+    QCOMPARE(readText("{\\rtf1 " + mail + QByteArray(3000, '}') + "}").size(), 3000);
 }
 
 void TstRtfRobustness::randomBytes_readWithoutHarm()
@@ -173,7 +178,7 @@ void TstRtfRobustness::randomBytes_readWithoutHarm()
 void TstRtfRobustness::regressionCorpus_readsAndSurvivesRoundTrip_data()
 {
     QTest::addColumn<QString>("file");
-    addFiles(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/editor/rtf_regressions"));
+    addFiles(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/rtf/rtf_regressions"));
 }
 
 void TstRtfRobustness::regressionCorpus_readsAndSurvivesRoundTrip()

@@ -3,6 +3,8 @@
 // Shared by the RTF tests: a readable description of a document (paragraph alignment and
 // runs of equal character format) to compare documents with one QCOMPARE.
 
+#include "rtf/rtf_format_properties.h"
+
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -107,6 +109,62 @@ inline QString describe(const QTextDocument &doc, bool withFamily = true)
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QString name = formatName(fragment.charFormat(), doc, withFamily);
+            if (name != lastFormat)
+                line += QStringLiteral("|[") + name + QStringLiteral("]");
+            lastFormat = name;
+            line += fragment.text();
+        }
+        lines << line;
+    }
+    return lines.join(u'\n');
+}
+
+// Paragraph and character formats beyond describe(): one line per paragraph,
+// "center li48 ri24 fi-24 sb16 sa8 lh150% break|[#ff0000 on #ffff00 hidden]text".
+inline QString describeLayout(const QTextDocument &doc)
+{
+    const auto number = [](qreal value) { return QString::number(value, 'g', 6); };
+    QStringList lines;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat format = block.blockFormat();
+        QStringList parts{alignmentName(format.alignment())};
+        const std::pair<const char *, qreal> lengths[] = {{"li", format.leftMargin()},
+                                                          {"ri", format.rightMargin()},
+                                                          {"fi", format.textIndent()},
+                                                          {"sb", format.topMargin()},
+                                                          {"sa", format.bottomMargin()}};
+        for (const auto &[name, value] : lengths) {
+            if (value != 0)
+                parts << QLatin1String(name) + number(value);
+        }
+        switch (format.lineHeightType()) {
+        case QTextBlockFormat::ProportionalHeight:
+            parts << QStringLiteral("lh") + number(format.lineHeight()) + u'%';
+            break;
+        case QTextBlockFormat::FixedHeight:
+            parts << QStringLiteral("lh=") + number(format.lineHeight());
+            break;
+        case QTextBlockFormat::MinimumHeight:
+            parts << QStringLiteral("lh>=") + number(format.lineHeight());
+            break;
+        default:
+            break;
+        }
+        if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            parts << QStringLiteral("break");
+        QString line = parts.join(u' ');
+        QString lastFormat = QStringLiteral("none yet");
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat chr = fragment.charFormat();
+            QStringList names;
+            if (chr.hasProperty(QTextFormat::ForegroundBrush))
+                names << chr.foreground().color().name();
+            if (chr.hasProperty(QTextFormat::BackgroundBrush))
+                names << QStringLiteral("on ") + chr.background().color().name();
+            if (chr.boolProperty(RtfFormat::Hidden))
+                names << QStringLiteral("hidden");
+            const QString name = names.join(u' ');
             if (name != lastFormat)
                 line += QStringLiteral("|[") + name + QStringLiteral("]");
             lastFormat = name;
