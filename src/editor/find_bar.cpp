@@ -58,10 +58,12 @@ FindBar::FindBar(QTextEdit *edit, QWidget *parent) : QWidget(parent), m_edit(edi
     m_find = new QLineEdit(this);
     m_find->setObjectName(QStringLiteral("findText"));
     m_find->setPlaceholderText(QStringLiteral("查找内容"));
+    m_find->setAccessibleName(QStringLiteral("查找内容")); // Qt does not read the placeholder
     m_find->setClearButtonEnabled(true);
     m_replace = new QLineEdit(this);
     m_replace->setObjectName(QStringLiteral("replaceText"));
     m_replace->setPlaceholderText(QStringLiteral("替换为"));
+    m_replace->setAccessibleName(QStringLiteral("替换为"));
     m_next = new QPushButton(QStringLiteral("下一个"), this);
     m_next->setObjectName(QStringLiteral("findNext"));
     m_next->setToolTip(QStringLiteral("查找下一个 (F3)"));
