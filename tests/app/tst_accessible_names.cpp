@@ -88,9 +88,9 @@ void TestAccessibleNames::everyInteractiveControl_hasAName()
         tabs->setCurrentIndex(page); // a page may build its controls when first shown
         if (auto *bar = tabs->widget(page)->findChild<FindBar *>(QStringLiteral("findBar")))
             bar->showReplace(); // the find bar's fields, hidden until Ctrl+H
-        collectUnnamed(QAccessible::queryAccessibleInterface(tabs->widget(page)), &unnamed);
+        collectUnnamed(QAccessible::queryAccessibleInterface(&form), &unnamed);
     }
-    collectUnnamed(QAccessible::queryAccessibleInterface(tabs->tabBar()), &unnamed);
+    unnamed.removeDuplicates();
     for (const QString &control : std::as_const(unnamed))
         qWarning().noquote() << "unnamed:" << control;
     QCOMPARE(unnamed.size(), 0);
