@@ -25,6 +25,8 @@ BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-no
                desktop-file-utils appstream file)
 # What scripts/package needs on top: shared-library dependencies and the package check.
 PACKAGE_PACKAGES=(dpkg-dev lintian)
+# What scripts/rtf-compare needs on top: LibreOffice reads the documents, Python counts.
+COMPARE_PACKAGES=(libreoffice-writer-nogui python3)
 
 # configure_build DIR OPTION...: a Ninja build folder with the compiler cache where one is
 # installed. Each -DNAME=VALUE option is passed again whenever the folder's cache holds
