@@ -28,6 +28,7 @@ class TestProgramStart : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void versionAndHelp_needNoDisplay();
@@ -45,7 +46,15 @@ private:
     void writeRtf(const QByteArray &body) const;
 
     QTemporaryDir *m_home = nullptr;
+    QTemporaryDir m_config;
 };
+
+// Qt finds the settings folder once a run: a folder per test would be written again after
+// it is removed, and left behind.
+void TestProgramStart::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+}
 
 void TestProgramStart::init()
 {
@@ -53,7 +62,6 @@ void TestProgramStart::init()
     // The socket's folder is the runtime folder: a program the user runs does not see ours.
     qputenv("XDG_RUNTIME_DIR", m_home->path().toUtf8());
     qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
 }
 
 void TestProgramStart::cleanup()
