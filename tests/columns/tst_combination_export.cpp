@@ -33,7 +33,8 @@ private slots:
     void hugeBox_asksWithCountAndSizeFirst();
 
 private:
-    QString exportFrom(QWidget *page);
+    // To path, or to a new file in the temporary home.
+    QString exportFrom(QWidget *page, QString path = QString());
     static QStringList linesOf(const QString &path);
     QTemporaryDir m_home;
     QString m_mount;
@@ -78,6 +79,24 @@ QStringList walked(QWidget *page, const char *walk, const char *compose, const c
     return sentences;
 }
 
+// Cancels the export's progress dialog (which its 关闭 does too) once its text starts with
+// start, and keeps that text.
+void closeProgressWhen(QObject *context, const QString &start, QString *label)
+{
+    auto *timer = new QTimer(context);
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, start, label] {
+        auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible() || !dialog->labelText().startsWith(start))
+            return;
+        *label = dialog->labelText();
+        timer->stop();
+        timer->deleteLater();
+        dialog->cancel();
+    });
+    timer->start();
+}
+
 } // namespace
 
 void TestCombinationExport::initTestCase()
@@ -94,10 +113,11 @@ void TestCombinationExport::cleanup()
     m_mount.clear();
 }
 
-QString TestCombinationExport::exportFrom(QWidget *page)
+QString TestCombinationExport::exportFrom(QWidget *page, QString path)
 {
     static int serial = 0;
-    const QString path = m_home.filePath(QStringLiteral("组合%1.txt").arg(++serial));
+    if (path.isEmpty())
+        path = m_home.filePath(QStringLiteral("组合%1.txt").arg(++serial));
     auto *controls = page->findChild<CombinationControls *>();
     controls->exportCommand()->setFileChooser([path](QWidget *) { return path; });
     controls->exportAction()->trigger();
@@ -183,40 +203,20 @@ void TestCombinationExport::longExport_progressThenCancelKeepsOldFile()
     fill(&page, indexed("Combowt", 8), many.mid(0, 150)); // 30,000 lines
 
     // Finished: the dialog says what was written until it is closed.
-    QString finished;
-    QTimer poll;
-    poll.setInterval(0);
-    connect(&poll, &QTimer::timeout, this, [&finished, &poll] {
-        auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-        if (dialog && dialog->labelText().startsWith(QStringLiteral("已导出"))) {
-            finished = dialog->labelText();
-            poll.stop();
-            dialog->cancel();
-        }
-    });
-    poll.start();
+    QString label;
+    closeProgressWhen(&page, QStringLiteral("已导出"), &label);
     const QString path = exportFrom(&page);
-    QVERIFY2(finished.contains(QStringLiteral("30000")), qPrintable(finished));
+    QVERIFY2(label.contains(QStringLiteral("30000")), qPrintable(label));
     QCOMPARE(linesOf(path).size(), 30000);
     QCOMPARE(linesOf(path).last(), QStringLiteral("能否使词199词149"));
 
     // Cancelled at the first look: the file written before stays byte for byte.
     const QByteArray before = bytesOf(path);
     fill(&page, indexed("Combowt", 8), many); // 40,000 lines now
-    bool sawProgress = false;
-    connect(&poll, &QTimer::timeout, this, [&sawProgress, &poll] {
-        auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-        if (dialog && dialog->objectName() == u"exportProgress") {
-            sawProgress = dialog->isVisible();
-            poll.stop();
-            dialog->cancel();
-        }
-    });
-    poll.start();
-    auto *controls = page.findChild<CombinationControls *>();
-    controls->exportCommand()->setFileChooser([path](QWidget *) { return path; });
-    controls->exportAction()->trigger();
-    QVERIFY(sawProgress);
+    label.clear();
+    closeProgressWhen(&page, QStringLiteral("正在"), &label);
+    exportFrom(&page, path);
+    QVERIFY(!label.isEmpty());
     QCOMPARE(bytesOf(path), before);
     // no temporary file left beside it
     QVERIFY(QDir(m_home.path()).entryList({QStringLiteral("*.txt.*")}, QDir::Files).isEmpty());
