@@ -22,7 +22,7 @@ need_packages() {
 }
 
 BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-noto-cjk libgl-dev libqt6svg6
-               desktop-file-utils appstream file)
+               desktop-file-utils appstream file shared-mime-info)
 # What scripts/package needs on top: shared-library dependencies and the package check.
 PACKAGE_PACKAGES=(dpkg-dev lintian)
 # What scripts/rtf-compare needs on top: LibreOffice reads the documents, Python counts.

@@ -1,8 +1,10 @@
 #include "columns/combination_controls.h"
 
+#include "columns/combination_export_command.h"
 #include "columns/random_source.h"
 #include "columns/simple_combo.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -22,6 +24,10 @@ CombinationControls::CombinationControls(const Names &names, QWidget *parent)
         QStringLiteral("勾选后，随机和自动产生的组合不会与勾选以来已出现过的组合重复"));
     m_walk->setObjectName(names.walk);
     m_walk->setToolTip(QStringLiteral("按顺序逐一产生全部组合，每次一种"));
+
+    m_export = new CombinationExportCommand(parent, [this] { return exportJob(); });
+    m_label->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_label->addAction(m_export->action());
 
     connect(m_noRepeat, &QCheckBox::toggled, this, [this] {
         // Only what was produced since the box was ticked counts.
@@ -50,6 +56,23 @@ void CombinationControls::reserveLabelLines(int lines)
 {
     // A fixed height: the page's layout does not move when a number wraps.
     m_label->setFixedHeight(lines * m_label->fontMetrics().lineSpacing());
+}
+
+QAction *CombinationControls::exportAction() const
+{
+    return m_export->action();
+}
+
+std::unique_ptr<CombinationExport> CombinationControls::exportJob() const
+{
+    const QList<int> drawn = drawnColumns();
+    QList<QStringList> columns;
+    for (int column : drawn)
+        columns.append(m_lists.at(column)->items());
+    CombinationExport::Sentence sentence =
+        m_sentences ? m_sentences(drawn)
+                    : [](const QStringList &words) { return words.join(QString()); };
+    return std::make_unique<CombinationExport>(columns, std::move(sentence));
 }
 
 bool CombinationControls::isWalking() const

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "columns/combination_count.h"
+#include "columns/combination_export.h"
 #include "columns/combination_walk.h"
 #include "columns/no_repeat_draw.h"
 
 #include <QList>
 #include <QObject>
 
+class CombinationExportCommand;
 class QAbstractButton;
+class QAction;
 class QCheckBox;
 class QLabel;
 class QRadioButton;
@@ -44,6 +47,11 @@ public:
 
     bool isWalking() const;
 
+    // How the page makes its sentence from the drawn words, for "导出全部组合…".
+    void setSentences(CombinationExport::SentenceSource source) { m_sentences = std::move(source); }
+    QAction *exportAction() const;
+    CombinationExportCommand *exportCommand() const { return m_export; }
+
     enum class Draw
     {
         AsUsual,   // "不重复" is off (or the box is empty): the page draws as it always did
@@ -75,6 +83,7 @@ private:
     QList<int> countsOf(const QList<int> &columns) const;
     void select(const QList<int> &positions);
     void showNotice(Notice notice);
+    std::unique_ptr<CombinationExport> exportJob() const;
 
     QLabel *m_label = nullptr;
     QCheckBox *m_noRepeat = nullptr;
@@ -86,4 +95,6 @@ private:
     NoRepeatDraw m_memory;
     CombinationWalk m_walkOrder;
     Notice m_notice = Notice::Count;
+    CombinationExport::SentenceSource m_sentences;
+    CombinationExportCommand *m_export = nullptr;
 };

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "columns/combination_export.h"
+#include "storage/page_setup.h"
+
 #include <QList>
 #include <QWidget>
 
 class CombinationControls;
 class IdeaColumn;
 class QRadioButton;
+class SetupButton;
 class SimpleCombo;
 
 // The idea page ("思路提示"): six idea columns joined into hints such as
@@ -24,6 +28,10 @@ public:
     void stopAutomatic();
 
     IdeaColumn *column(int index) const { return m_columns.at(index); }
+
+    // The page as a setup file keeps it, and back: the style shown, not applied again.
+    PageSetup setup() const;
+    void applySetup(const PageSetup &setup);
 
 signals:
     // "传送=>": the editor page appends the block.
@@ -47,6 +55,8 @@ private:
     // False when "不重复" finds every combination produced: compose nothing then.
     bool drawWords();
     void pushHint(bool randomMode);
+    // The random-mode hint with the drawn columns holding the given words.
+    CombinationExport::Sentence sentenceFor(const QList<int> &drawn) const;
 
     QList<IdeaColumn *> m_columns;
     QList<QRadioButton *> m_styles;
@@ -56,4 +66,5 @@ private:
     QRadioButton *m_stop = nullptr;    // Option11 "停止"
     SimpleCombo *m_results = nullptr;  // Combo18
     CombinationControls *m_combinations = nullptr;
+    SetupButton *m_setups = nullptr;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "columns/combination_export.h"
+#include "storage/page_setup.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -10,6 +13,7 @@ class QLayout;
 class QPushButton;
 class QRadioButton;
 class QuestionColumn;
+class SetupButton;
 class SimpleCombo;
 
 // The question page "问题提示": the question-word column and ten word columns, the
@@ -34,6 +38,10 @@ public:
     // ">" of column i: exchanges the contents of columns i and i + 1.
     void shiftColumns(int index);
 
+    // The page as a setup file keeps it, and back: columns in order, question-word column first.
+    PageSetup setup() const;
+    void applySetup(const PageSetup &setup);
+
 signals:
     // "传送=>": the editor appends the block built from these.
     void transferRequested(const QString &headingLiteral, const QString &sentence);
@@ -49,12 +57,15 @@ private:
     QWidget *buildAutomaticFrame();
     QWidget *buildResultFrame();
     QLabel *wrappedLabel(const QString &name, const QString &text);
+    QList<QuestionColumn *> allColumns() const;
 
     void followColumn7();
     bool listsHoldWords() const;
     // False when "不重复" finds every combination produced: compose nothing then.
     bool drawWords();
     void pushQuestion();
+    // The question with the drawn columns' boxes holding the given words, the rest as they are.
+    CombinationExport::Sentence sentenceFor(const QList<int> &drawn) const;
     void transfer();
 
     QuestionColumn *m_questionWord = nullptr;
@@ -67,6 +78,7 @@ private:
     QRadioButton *m_stop = nullptr;
     SimpleCombo *m_results = nullptr;
     CombinationControls *m_combinations = nullptr;
+    SetupButton *m_setups = nullptr;
 
     // A click on the pattern already shown repeats its set-up; see eventFilter.
     int m_patternRowBeforePress = -1;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "columns/combination_export.h"
+#include "storage/page_setup.h"
+
 #include <QList>
 #include <QWidget>
 
 class CombinationControls;
 class QRadioButton;
+class SetupButton;
 class SimpleCombo;
 class TitleColumn;
 
@@ -23,6 +27,10 @@ public:
     // Selects this page's "停止".
     void stopAutomatic();
 
+    // The page as a setup file keeps it, and back; a column's input is its list's edit line.
+    PageSetup setup() const;
+    void applySetup(const PageSetup &setup);
+
 signals:
     // "传送=>": the editor appends the block; this page only hands over the texts.
     void transferRequested(const QString &headingLiteral, const QString &sentence);
@@ -37,6 +45,8 @@ private:
     // False when "不重复" finds every combination produced: compose nothing then.
     bool drawWords();
     void insertTitle();
+    // The title with the drawn columns holding the given words.
+    CombinationExport::Sentence sentenceFor(const QList<int> &drawn) const;
 
     QList<TitleColumn *> m_columns;
     SimpleCombo *m_results = nullptr;
@@ -45,4 +55,5 @@ private:
     QRadioButton *m_start = nullptr;
     QRadioButton *m_stop = nullptr;
     CombinationControls *m_combinations = nullptr;
+    SetupButton *m_setups = nullptr;
 };

@@ -1,11 +1,15 @@
 #include "app/form1.h"
+#include "app/open_given_file.h"
 #include "app/open_in_editor.h"
 #include "app/single_instance.h"
 #include "editor/editor_page.h"
 #include "editor/rich_text_box.h"
+#include "idea/idea_page.h"
+#include "storage/page_setup_file.h"
 
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
@@ -29,6 +33,7 @@ private slots:
     void cleanup();
     void versionAndHelp_needNoDisplay();
     void secondStart_handsItsFileToTheRunningWindow_andEnds();
+    void secondStart_withASetup_opensItInItsPage();
     void staleSocketOfAKilledCopy_doesNotBlockTheNextStart();
     void twoStartsOnAStaleSocket_endWithOneRunningCopy();
 
@@ -129,6 +134,30 @@ void TestProgramStart::secondStart_handsItsFileToTheRunningWindow_andEnds()
     QTRY_COMPARE(form.editorPage()->editor()->toPlainText(), QStringLiteral("handed over"));
     QCOMPARE(form.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentWidget(),
              form.editorPage());
+}
+
+void TestProgramStart::secondStart_withASetup_opensItInItsPage()
+{
+    Form1 form;
+    form.show();
+    SingleInstance instance(SingleInstance::defaultServerName());
+    QCOMPARE(instance.start(QString()), SingleInstance::Outcome::Serving);
+    connect(&instance, &SingleInstance::fileRequested, &form,
+            [&form](const QString &file) { OpenGivenFile::fromLaterStart(form, file); });
+
+    PageSetup setup = form.ideaPage()->setup();
+    setup.columns[0].input = QStringLiteral("扫地机");
+    QString error;
+    QVERIFY2(PageSetupFile::write(m_home->filePath(QStringLiteral("扫地.qvset")), setup, &error),
+             qPrintable(error));
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment());
+    second.setWorkingDirectory(m_home->path());
+    QCOMPARE(runToEnd(second, {QStringLiteral("扫地.qvset")}), 0);
+    auto *object = form.ideaPage()->findChild<QLineEdit *>(QStringLiteral("Text11(0)"));
+    QTRY_COMPARE(object->text(), QStringLiteral("扫地机"));
+    QCOMPARE(form.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentWidget(),
+             form.ideaPage());
 }
 
 void TestProgramStart::staleSocketOfAKilledCopy_doesNotBlockTheNextStart()
