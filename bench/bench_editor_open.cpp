@@ -8,7 +8,7 @@
 #include "editor/chinese_font_substitutes.h"
 #include "editor/editor_page.h"
 #include "editor/rich_text_box.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_writer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Find, replace all and the character count in a 5 MB Chinese document (5 MiB as the
 // program writes plain text, GB18030: two bytes a character, about 2.6 million
-// characters), in the real editor page. Bars: find next under 50 ms; the count's work
-// per keystroke under 5 ms.
+// characters), in the real editor page. Bars: find next under 50 ms; replace all (28,966
+// matches) under 500 ms; the count's work per keystroke under 5 ms.
 // Run: build/bench/bench_editor_tools  (offscreen unless a platform is set)
 
 #include "editor/character_count.h"
@@ -13,10 +13,13 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
 #include <cstdio>
 
@@ -25,6 +28,7 @@ namespace {
 constexpr qsizetype DocumentChars = 5 * 1024 * 1024 / 2;
 constexpr double FindBarMs = 50.0;
 constexpr double CountBarMs = 5.0;
+constexpr double ReplaceAllBarMs = 500.0;
 
 QString chineseDocument()
 {
@@ -116,17 +120,36 @@ int main(int argc, char *argv[])
                 "find next, no match (whole document twice)", noneMs, ms(noneSlowest),
                 qPrintable(bar->note()));
 
-    // Replace all: one edit, one step of the history; then undo brings it back.
+    // Replace all: one edit, one step of the history, laid out once: at once as far as the
+    // view reaches, the rest in the layout's own steps while events run. Then undo.
     findText->setText(QStringLiteral("折叠伞"));
     replaceText->setText(QStringLiteral("折叠雨伞"));
-    timer.start();
-    const int replaced = bar->replaceAllMatches();
-    const double replaceMs = ms(timer.nsecsElapsed());
-    timer.start();
-    page.Toolbar1_ButtonClick(QStringLiteral("cmdundo"));
-    const double undoMs = ms(timer.nsecsElapsed());
-    std::printf("%-52s %9.2f ms   (%d replaced, %s)\n", "replace all", replaceMs, replaced,
-                qPrintable(bar->note()));
+    const auto replaceAll = [&](double *layoutMs, double *undoMs) {
+        timer.start();
+        const int replaced = bar->replaceAllMatches();
+        const double replaceMs = ms(timer.nsecsElapsed());
+        timer.start();
+        const QDeadlineTimer deadline(60000);
+        while (edit->document()->lastBlock().layout()->lineCount() == 0 && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        *layoutMs = ms(timer.nsecsElapsed());
+        timer.start();
+        page.Toolbar1_ButtonClick(QStringLiteral("cmdundo"));
+        *undoMs = ms(timer.nsecsElapsed());
+        std::printf("%d replaced, %s\n", replaced, qPrintable(bar->note()));
+        return replaceMs;
+    };
+    double layoutMs = 0;
+    double undoMs = 0;
+    const double replaceMs = replaceAll(&layoutMs, &undoMs);
+    report("replace all, view at the start", replaceMs, ReplaceAllBarMs);
+    std::printf("%-52s %9.2f ms\n", "  then the rest laid out while events run", layoutMs);
+    std::printf("%-52s %9.2f ms\n", "undo of the replace all", undoMs);
+    edit->moveCursor(QTextCursor::End);
+    QApplication::processEvents();
+    const double replaceAtEndMs = replaceAll(&layoutMs, &undoMs);
+    std::printf("%-52s %9.2f ms   (all of it laid out at once)\n", "replace all, view at the end",
+                replaceAtEndMs);
     std::printf("%-52s %9.2f ms\n", "undo of the replace all", undoMs);
 
     // The count after a keystroke: its share of the change notification (the tally) and
@@ -169,5 +192,8 @@ int main(int argc, char *argv[])
     report("count update per keystroke (tally + label)", tallyMs + flushMs, CountBarMs);
     std::printf("label: %s\n", qPrintable(count->text()));
     edit->document()->setModified(false);
-    return (nearMs < FindBarMs && farMs < FindBarMs && tallyMs + flushMs < CountBarMs) ? 0 : 1;
+    return (nearMs < FindBarMs && farMs < FindBarMs && replaceMs < ReplaceAllBarMs &&
+            tallyMs + flushMs < CountBarMs)
+               ? 0
+               : 1;
 }

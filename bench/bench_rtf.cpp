@@ -3,8 +3,8 @@
 // each no slower than Qt's HTML path (ratio ours / Qt at most 1.0).
 
 #include "bench_support.h"
-#include "editor/rtf_reader.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the RTF reader; whatever it reads must come back unchanged
-// through the writer and the reader again (text, paragraphs, alignment, main formats).
+// through the writer and the reader again (text, paragraph and character formats).
 
-#include "editor/rtf_reader.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_format_properties.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -13,22 +14,44 @@
 
 namespace {
 
+QString colors(const QTextCharFormat &format)
+{
+    QString out;
+    if (format.hasProperty(QTextFormat::ForegroundBrush))
+        out += format.foreground().color().name();
+    if (format.hasProperty(QTextFormat::BackgroundBrush))
+        out += u'/' + format.background().color().name();
+    return out;
+}
+
 QString signature(const QTextDocument &doc)
 {
     QString out;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        out += QString::number(int(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask));
+        const QTextBlockFormat para = block.blockFormat();
+        out += QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                   .arg(int(para.alignment() & Qt::AlignHorizontal_Mask))
+                   .arg(para.leftMargin())
+                   .arg(para.rightMargin())
+                   .arg(para.textIndent())
+                   .arg(para.topMargin())
+                   .arg(para.bottomMargin())
+                   .arg(para.lineHeightType())
+                   .arg(para.lineHeight())
+                   .arg(int(para.pageBreakPolicy()));
         QString last;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            const QString name = QStringLiteral("[%1%2%3%4 %5 %6 %7]")
+            const QString name = QStringLiteral("[%1%2%3%4%5 %6 %7 %8 %9]")
                                      .arg(format.fontWeight() >= QFont::DemiBold)
                                      .arg(format.fontItalic())
                                      .arg(format.fontUnderline())
                                      .arg(format.fontStrikeOut())
+                                     .arg(format.boolProperty(RtfFormat::Hidden))
                                      .arg(format.fontPointSize())
                                      .arg(int(format.verticalAlignment()))
-                                     .arg(format.fontFamilies().toStringList().join(u','));
+                                     .arg(format.fontFamilies().toStringList().join(u','))
+                                     .arg(colors(format));
             if (name != last)
                 out += name;
             last = name;

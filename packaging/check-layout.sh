@@ -31,6 +31,13 @@ install)
     # Hints are advice; errors and warnings fail.
     desktop-file-validate --no-hints "$root"/usr/share/applications/*.desktop
     appstreamcli validate --no-net --explain "$root"/usr/share/metainfo/*.metainfo.xml
+    # The setup type: the database built from the installed XML knows the suffix, and the
+    # desktop entry offers the program for it.
+    update-mime-database "$root/usr/share/mime"
+    grep -q '^application/x-quorvane-setup:\*\.qvset$' "$root/usr/share/mime/globs" ||
+        { echo "*.qvset is not registered as application/x-quorvane-setup"; exit 1; }
+    grep -q '^MimeType=.*application/x-quorvane-setup;' "$root"/usr/share/applications/*.desktop ||
+        { echo "the desktop entry does not open application/x-quorvane-setup"; exit 1; }
     echo "install layout OK"
     ;;
 deb)

@@ -28,6 +28,9 @@ install(FILES ${PROJECT_BINARY_DIR}/${APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${PROJECT_BINARY_DIR}/${APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+# The setup file type; shared-mime-info's trigger rebuilds the database when it is installed.
+install(FILES packaging/${APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages
+        RENAME ${APP_ID}.xml)
 install(FILES resources/icons/app/${APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
 foreach(size 16 32 48 64 128 256)

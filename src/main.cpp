@@ -1,7 +1,7 @@
 #include "app/app_icon.h"
 #include "app/command_line.h"
 #include "app/form1.h"
-#include "app/open_in_editor.h"
+#include "app/open_given_file.h"
 #include "app/single_instance.h"
 #include "app/unix_signal_watcher.h"
 #include "app/window_geometry.h"
@@ -99,8 +99,8 @@ int main(int argc, char *argv[])
                      &Form1::quitWithoutAsking);
     form.show();
     QObject::connect(&instance, &SingleInstance::fileRequested, &form,
-                     [&form](const QString &file) { OpenInEditor::fromLaterStart(form, file); });
+                     [&form](const QString &file) { OpenGivenFile::fromLaterStart(form, file); });
     if (!commandLine.file().isEmpty())
-        OpenInEditor::atStart(form, commandLine.file());
+        OpenGivenFile::atStart(form, commandLine.file());
     return QApplication::exec();
 }

@@ -12,9 +12,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         QStringLiteral("由单词栏组合问题、思路和发明题目，辅助发明构思。"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("在“编辑保存”页打开的 RTF 或文本文件"),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("在“编辑保存”页打开的 RTF 或文本文件，或在所属页打开的方案 (.qvset)"),
+        QStringLiteral("[file]"));
 
     CommandLine result;
     const auto fail = [&](const QString &message) {

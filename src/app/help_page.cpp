@@ -30,10 +30,13 @@ QLabel *heading(const QString &objectName, const QString &text, QWidget *parent)
     return label;
 }
 
-QTextBrowser *helpBox(const QString &objectName, const QString &resource, QWidget *parent)
+// Read-only, yet the keyboard and a screen reader land in it: it reads its heading as name.
+QTextBrowser *helpBox(const QString &objectName, const QString &resource, const QString &name,
+                      QWidget *parent)
 {
     auto *box = new QTextBrowser(parent);
     box->setObjectName(objectName);
+    box->setAccessibleName(name);
     box->setReadOnly(true);
     box->setOpenLinks(false);
     box->setHtml(helpHtml(resource));
@@ -44,23 +47,22 @@ QTextBrowser *helpBox(const QString &objectName, const QString &resource, QWidge
 
 HelpPage::HelpPage(QWidget *parent) : QWidget(parent)
 {
+    const QString notice = QStringLiteral("本软件使用须知");
+    const QString common = QStringLiteral("各提示窗口通用操作方法说明");
+    const QString pages = QStringLiteral("各窗口的功能及特殊操作说明");
     auto *layout = new QGridLayout(this);
-    layout->addWidget(heading(QStringLiteral("Label54"), QStringLiteral("本软件使用须知"), this), 0,
-                      0);
+    layout->addWidget(heading(QStringLiteral("Label54"), notice, this), 0, 0);
+    layout->addWidget(heading(QStringLiteral("Label55"), common, this), 0, 1);
     layout->addWidget(
-        heading(QStringLiteral("Label55"), QStringLiteral("各提示窗口通用操作方法说明"), this), 0,
-        1);
-    layout->addWidget(helpBox(QStringLiteral("RichTextBox2"), QStringLiteral("notice"), this), 1,
-                      0);
-    layout->addWidget(helpBox(QStringLiteral("RichTextBox3"), QStringLiteral("common"), this), 1,
-                      1);
+        helpBox(QStringLiteral("RichTextBox2"), QStringLiteral("notice"), notice, this), 1, 0);
     layout->addWidget(
-        heading(QStringLiteral("Label56"), QStringLiteral("各窗口的功能及特殊操作说明"), this), 2,
-        0);
+        helpBox(QStringLiteral("RichTextBox3"), QStringLiteral("common"), common, this), 1, 1);
+    layout->addWidget(heading(QStringLiteral("Label56"), pages, this), 2, 0);
     layout->addWidget(heading(QStringLiteral("Label57"),
                               QStringLiteral("备忘本：由用户撰写的说明信息(系统会自动保存)"), this),
                       2, 1);
-    layout->addWidget(helpBox(QStringLiteral("RichTextBox4"), QStringLiteral("pages"), this), 3, 0);
+    layout->addWidget(helpBox(QStringLiteral("RichTextBox4"), QStringLiteral("pages"), pages, this),
+                      3, 0);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Text4"));
     m_memo->setAccessibleName(QStringLiteral("备忘本"));

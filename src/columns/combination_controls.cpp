@@ -1,10 +1,12 @@
 #include "columns/combination_controls.h"
 
+#include "columns/combination_export_command.h"
 #include "columns/consistent_box.h"
 #include "columns/exclusion_set.h"
 #include "columns/random_source.h"
 #include "columns/simple_combo.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +44,10 @@ CombinationControls::CombinationControls(const Names &names, QWidget *parent)
     m_exclusionButton->setFixedWidth(
         m_exclusionButton->fontMetrics().horizontalAdvance(m_exclusionButton->text()) + 4);
     m_exclusionButton->setMaximumHeight(m_exclusionButton->fontMetrics().height() + 8);
+
+    m_export = new CombinationExportCommand(parent, [this] { return exportJob(); });
+    m_label->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_label->addAction(m_export->action());
 
     connect(m_noRepeat, &QCheckBox::toggled, this, [this] {
         // Only what was produced since the box was ticked counts.
@@ -91,6 +97,23 @@ void CombinationControls::reserveLabelLines(int lines)
 {
     // A fixed height: the page's layout does not move when a number wraps.
     m_label->setFixedHeight(lines * m_label->fontMetrics().lineSpacing());
+}
+
+QAction *CombinationControls::exportAction() const
+{
+    return m_export->action();
+}
+
+std::unique_ptr<CombinationExport> CombinationControls::exportJob() const
+{
+    const QList<int> drawn = drawnColumns();
+    QList<QStringList> columns;
+    for (int column : drawn)
+        columns.append(m_lists.at(column)->items());
+    CombinationExport::Sentence sentence =
+        m_sentences ? m_sentences(drawn)
+                    : [](const QStringList &words) { return words.join(QString()); };
+    return std::make_unique<CombinationExport>(columns, std::move(sentence), m_box);
 }
 
 bool CombinationControls::isWalking() const

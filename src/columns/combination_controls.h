@@ -1,6 +1,7 @@
 #pragma once
 
 #include "columns/combination_count.h"
+#include "columns/combination_export.h"
 #include "columns/combination_walk.h"
 #include "columns/exclusion_window.h"
 #include "columns/no_repeat_draw.h"
@@ -12,7 +13,9 @@
 
 class ConsistentBox;
 class ExclusionSet;
+class CombinationExportCommand;
 class QAbstractButton;
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -70,6 +73,10 @@ public:
     QStringList drawnWords() const;
     // The words at one position per drawn column (a box's combination), selecting nothing.
     QStringList wordsAt(const QList<int> &positions) const;
+    // How the page makes its sentence from the drawn words, for "导出全部组合…".
+    void setSentences(CombinationExport::SentenceSource source) { m_sentences = std::move(source); }
+    QAction *exportAction() const;
+    CombinationExportCommand *exportCommand() const { return m_export; }
 
     enum class Draw
     {
@@ -111,6 +118,7 @@ private:
     QString consistentText() const;
     QString excludedText() const;
     void showNotice(Notice notice);
+    std::unique_ptr<CombinationExport> exportJob() const;
 
     QLabel *m_label = nullptr;
     QCheckBox *m_noRepeat = nullptr;
@@ -130,4 +138,6 @@ private:
     NoRepeatDraw m_memory;
     CombinationWalk m_walkOrder;
     Notice m_notice = Notice::Count;
+    CombinationExport::SentenceSource m_sentences;
+    CombinationExportCommand *m_export = nullptr;
 };

@@ -133,6 +133,34 @@ void SimpleCombo::addItems(const QStringList &words)
         emit entriesChanged();
 }
 
+int SimpleCombo::replaceItems(const QStringList &words)
+{
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+    }
+    m_edit->clear();
+    int placed = 0;
+    for (const QString &word : words) {
+        if (!placeItem(word))
+            break;
+        ++placed;
+    }
+    emit entriesChanged();
+    return placed;
+}
+
+void SimpleCombo::restoreItems(const QStringList &words)
+{
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+        m_list->addItems(words.mid(0, MaxCount));
+    }
+    m_edit->clear();
+    emit entriesChanged();
+}
+
 void SimpleCombo::removeItem(int index)
 {
     if (index < 0 || index >= count())

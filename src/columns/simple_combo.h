@@ -31,6 +31,10 @@ public:
     // At the end, or in its sorted place when the list sorts. Selects nothing.
     void addItem(const QString &word);
     void addItems(const QStringList &words);
+    // clear() and addItems() as one change; returns how many words found room.
+    int replaceItems(const QStringList &words);
+    // Replaces the entries in exactly this order, even in a sorted list (a kept setup).
+    void restoreItems(const QStringList &words);
     void removeItem(int index);
     // Removes every entry and empties the edit line.
     void clear();

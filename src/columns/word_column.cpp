@@ -1,5 +1,6 @@
 #include "columns/word_column.h"
 
+#include "columns/method_library_menu.h"
 #include "columns/random_source.h"
 #include "columns/simple_combo.h"
 
@@ -11,6 +12,7 @@ WordColumn::WordColumn(SimpleCombo *list, QLineEdit *input, QRadioButton *on, QR
                        Options options, QObject *parent)
     : QObject(parent), m_list(list), m_input(input), m_on(on), m_off(off), m_options(options)
 {
+    new MethodLibraryMenu(m_list);
     if (m_input != m_list->lineEdit()) {
         connect(m_list, &SimpleCombo::activated, this,
                 [this](int index) { m_input->setText(m_list->itemText(index)); });

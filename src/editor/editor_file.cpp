@@ -1,7 +1,7 @@
 #include "editor/editor_file.h"
 
-#include "editor/rtf_reader.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 #include "storage/checked_save.h"
 #include "storage/line_file.h"
 

@@ -2,14 +2,55 @@
 
 #include "editor/text_search.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
+#include <optional>
+
+namespace {
+
+// Lays a large edit out once, as QTextEdit does after a resize: no layout while the edit is
+// made, then the document is laid out again from its start in steps, at once only as far
+// as the view reaches, so the view keeps its place.
+class LayoutOnceAfter
+{
+public:
+    explicit LayoutOnceAfter(QTextEdit *edit)
+        : m_edit(edit), m_page(edit->document()->pageSize()),
+          m_viewBottom(edit->verticalScrollBar()->value() + edit->viewport()->height())
+    {
+        m_edit->document()->setPageSize(QSizeF(0, 0)); // null: no layout at all
+    }
+    ~LayoutOnceAfter()
+    {
+        QAbstractTextDocumentLayout *layout = m_edit->document()->documentLayout();
+        {
+            // The first step's small size must not reach the scroll bar: it would take
+            // the view to the top. The layout reports the size again in its next step.
+            const QSignalBlocker quiet(layout);
+            m_edit->document()->setPageSize(m_page);
+            layout->hitTest(QPointF(0, m_viewBottom), Qt::FuzzyHit);
+        }
+        m_edit->viewport()->update();
+    }
+    Q_DISABLE_COPY_MOVE(LayoutOnceAfter)
+
+private:
+    QTextEdit *m_edit;
+    QSizeF m_page;
+    int m_viewBottom;
+};
+
+} // namespace
 
 FindBar::FindBar(QTextEdit *edit, QWidget *parent) : QWidget(parent), m_edit(edit)
 {
@@ -17,10 +58,12 @@ FindBar::FindBar(QTextEdit *edit, QWidget *parent) : QWidget(parent), m_edit(edi
     m_find = new QLineEdit(this);
     m_find->setObjectName(QStringLiteral("findText"));
     m_find->setPlaceholderText(QStringLiteral("查找内容"));
+    m_find->setAccessibleName(QStringLiteral("查找内容")); // Qt does not read the placeholder
     m_find->setClearButtonEnabled(true);
     m_replace = new QLineEdit(this);
     m_replace->setObjectName(QStringLiteral("replaceText"));
     m_replace->setPlaceholderText(QStringLiteral("替换为"));
+    m_replace->setAccessibleName(QStringLiteral("替换为"));
     m_next = new QPushButton(QStringLiteral("下一个"), this);
     m_next->setObjectName(QStringLiteral("findNext"));
     m_next->setToolTip(QStringLiteral("查找下一个 (F3)"));
@@ -157,8 +200,21 @@ void FindBar::replaceOne()
 
 int FindBar::replaceAllMatches()
 {
-    const int count = TextSearch::replaceAll(m_edit->document(), m_find->text(), m_replace->text(),
-                                             m_matchCase->isChecked());
+    QTextDocument *doc = m_edit->document();
+    const QString needle = m_find->text();
+    const QList<qsizetype> starts = TextSearch::findAll(doc, needle, m_matchCase->isChecked());
+    int count = 0;
+    if (!starts.isEmpty()) {
+        // Laying the edited span out again costs more than laying out the document up to
+        // the view's end when the matches spread wider than that.
+        const qsizetype span = starts.last() + needle.size() - starts.first();
+        const int viewEnd =
+            m_edit->cursorForPosition(m_edit->viewport()->rect().bottomRight()).position();
+        std::optional<LayoutOnceAfter> layout;
+        if (span > viewEnd)
+            layout.emplace(m_edit);
+        count = TextSearch::replaceMatches(doc, starts, needle.size(), m_replace->text());
+    }
     setNote(count > 0 ? QStringLiteral("已替换 %1 处").arg(count) : QStringLiteral("找不到"));
     return count;
 }

@@ -1,8 +1,8 @@
 #include "editor/recovery_copy.h"
 
 #include "editor/editor_file.h"
-#include "editor/rtf_reader.h"
-#include "editor/rtf_writer.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 #include "storage/data_directory.h"
 #include "storage/file_aside.h"
 #include "storage/line_file.h"

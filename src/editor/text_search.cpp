@@ -67,17 +67,22 @@ Match find(const QTextDocument *doc, const QTextCursor &from, const QString &nee
     return match;
 }
 
-int replaceAll(QTextDocument *doc, const QString &needle, const QString &replacement,
-               bool matchCase)
+QList<qsizetype> findAll(const QTextDocument *doc, const QString &needle, bool matchCase)
 {
+    QList<qsizetype> starts;
     if (needle.isEmpty())
-        return 0;
+        return starts;
     const QString text = doc->toRawText();
     const Qt::CaseSensitivity cs = sensitivity(matchCase, needle);
-    QList<qsizetype> starts;
     for (qsizetype at = text.indexOf(needle, 0, cs); at >= 0;
          at = text.indexOf(needle, at + needle.size(), cs))
         starts.append(at);
+    return starts;
+}
+
+int replaceMatches(QTextDocument *doc, const QList<qsizetype> &starts, qsizetype length,
+                   const QString &replacement)
+{
     if (starts.isEmpty())
         return 0;
     QTextCursor editor(doc);
@@ -86,11 +91,17 @@ int replaceAll(QTextDocument *doc, const QString &needle, const QString &replace
     // holds the needle is never searched again.
     for (auto it = starts.crbegin(); it != starts.crend(); ++it) {
         editor.setPosition(int(*it));
-        editor.setPosition(int(*it + needle.size()), QTextCursor::KeepAnchor);
+        editor.setPosition(int(*it + length), QTextCursor::KeepAnchor);
         editor.insertText(replacement, editor.charFormat());
     }
     editor.endEditBlock();
     return int(starts.size());
+}
+
+int replaceAll(QTextDocument *doc, const QString &needle, const QString &replacement,
+               bool matchCase)
+{
+    return replaceMatches(doc, findAll(doc, needle, matchCase), needle.size(), replacement);
 }
 
 bool selects(const QTextCursor &cursor, const QString &needle, bool matchCase)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QTextCursor>
 
@@ -24,8 +25,16 @@ struct Match
 Match find(const QTextDocument *doc, const QTextCursor &from, const QString &needle,
            const Options &options);
 
-// Replaces every match as one edit (one change notification, one step of the history).
-// Each replacement takes the format of the text it replaces. Returns how many.
+// Where every match starts, first to last; matches do not overlap.
+QList<qsizetype> findAll(const QTextDocument *doc, const QString &needle, bool matchCase);
+
+// Replaces the matches of length length at starts (as findAll gives them) as one edit: one
+// change notification, one step of the history. Each replacement takes the format of the
+// text it replaces. Returns how many.
+int replaceMatches(QTextDocument *doc, const QList<qsizetype> &starts, qsizetype length,
+                   const QString &replacement);
+
+// findAll, then replaceMatches.
 int replaceAll(QTextDocument *doc, const QString &needle, const QString &replacement,
                bool matchCase);
 

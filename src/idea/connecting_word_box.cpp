@@ -41,6 +41,14 @@ void ConnectingWordBox::addEntries(const QStringList &words)
         addEntry(word);
 }
 
+void ConnectingWordBox::restoreEntries(const QStringList &words)
+{
+    const QString kept = text();
+    clear();
+    addItems(words);
+    setText(kept);
+}
+
 void ConnectingWordBox::setText(const QString &text)
 {
     setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));

@@ -20,6 +20,8 @@ public:
     // At the end, or in its sorted place; the text stays as it was.
     void addEntry(const QString &word);
     void addEntries(const QStringList &words);
+    // Replaces the entries in exactly this order (a kept setup); the text stays.
+    void restoreEntries(const QStringList &words);
 
     QString text() const { return currentText(); }
     void setText(const QString &text);

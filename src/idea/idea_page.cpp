@@ -5,6 +5,7 @@
 #include "columns/combination_controls.h"
 #include "columns/enter_key_button.h"
 #include "columns/push_option.h"
+#include "columns/setup_button.h"
 #include "columns/simple_combo.h"
 #include "columns/word_column.h"
 #include "idea/connecting_word_box.h"
@@ -24,6 +25,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -92,6 +94,7 @@ IdeaPage::IdeaPage(QWidget *parent) : QWidget(parent)
     }
     m_combinations->watchFixedText(m_columns.at(0)->input());
     m_combinations->setExclusionColumns(windowColumns);
+    m_combinations->setSentences([this](const QList<int> &drawn) { return sentenceFor(drawn); });
 }
 
 ExclusionSet *IdeaPage::exclusions() const
@@ -162,11 +165,16 @@ QWidget *IdeaPage::buildComposer()
     count->setSizePolicy(QSizePolicy::Fixed, count->sizePolicy().verticalPolicy());
     layout->addWidget(command2, 0, 0);
     layout->addWidget(count, 0, 1);
-    layout->addWidget(m_combinations->exclusionButton(), 0, 2, Qt::AlignTop);
     layout->addWidget(m_combine, 1, 0);
     layout->addWidget(m_combinations->walkOption(), 1, 1);
     layout->addWidget(m_random, 2, 0);
     layout->addWidget(m_combinations->noRepeatBox(), 2, 1);
+    m_setups = new SetupButton(
+        PageSetup::Page::Idea, QStringLiteral("ideaSetups"), [this] { return setup(); },
+        [this](const PageSetup &kept) { applySetup(kept); }, frame);
+    m_setups->addPageAction(m_combinations->exportAction());
+    layout->addWidget(m_setups, 0, 2);
+    layout->addWidget(m_combinations->exclusionButton(), 1, 2);
     layout->setRowStretch(3, 1);
     return frame;
 }
@@ -279,6 +287,74 @@ void IdeaPage::pushHint(bool randomMode)
             {column->leadBox()->text(), column->input()->text(), column->trailBox()->text()});
     ResultList::pushNewest(m_results, IdeaHint::join(pieces, randomMode),
                            m_combinations->drawnWords());
+}
+
+CombinationExport::Sentence IdeaPage::sentenceFor(const QList<int> &drawn) const
+{
+    QList<IdeaHint::Piece> pieces;
+    for (const IdeaColumn *column : m_columns)
+        pieces.append(
+            {column->leadBox()->text(), column->input()->text(), column->trailBox()->text()});
+    return [pieces, drawn](const QStringList &words) mutable {
+        // The watched columns start at column 1: column 0 is never drawn.
+        for (qsizetype i = 0; i < drawn.size() && i < words.size(); ++i)
+            pieces[drawn.at(i) + 1].word = words.at(i);
+        return IdeaHint::join(pieces, true);
+    };
+}
+
+PageSetup IdeaPage::setup() const
+{
+    PageSetup kept;
+    kept.page = PageSetup::Page::Idea;
+    for (const IdeaColumn *column : m_columns) {
+        PageSetup::Column entry;
+        entry.caption = column->caption()->text();
+        entry.words = column->list()->items();
+        entry.enabled = column->isEnabled();
+        entry.input = column->input()->text();
+        entry.listText = column->list()->text();
+        entry.lead = column->leadBox()->text();
+        entry.leadWords = column->leadBox()->entries();
+        entry.trail = column->trailBox()->text();
+        entry.trailWords = column->trailBox()->entries();
+        kept.columns.append(entry);
+    }
+    for (int style = 0; style < m_styles.size(); ++style) {
+        if (m_styles.at(style)->isChecked())
+            kept.choice = style;
+    }
+    return kept;
+}
+
+void IdeaPage::applySetup(const PageSetup &setup)
+{
+    if (setup.page != PageSetup::Page::Idea || setup.columns.size() != m_columns.size())
+        return;
+    if (setup.choice >= 0 && setup.choice < m_styles.size()) {
+        // Shown, not applied: the file holds the connecting words as they were.
+        const QSignalBlocker quiet(m_styles.at(setup.choice));
+        m_styles.at(setup.choice)->setChecked(true);
+    }
+    // Switches first: "停用" empties connecting words that the file then sets.
+    for (int i = 0; i < m_columns.size(); ++i) {
+        WordColumn *words = m_columns.at(i)->wordColumn();
+        (setup.columns.at(i).enabled ? words->onSwitch() : words->offSwitch())->setChecked(true);
+    }
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const PageSetup::Column &kept = setup.columns.at(i);
+        IdeaColumn *column = m_columns.at(i);
+        column->caption()->setText(kept.caption);
+        column->caption()->setCursorPosition(0);
+        column->list()->restoreItems(kept.words);
+        column->input()->setText(kept.input);
+        column->list()->setText(kept.listText);
+        column->list()->lineEdit()->setCursorPosition(0);
+        column->leadBox()->restoreEntries(kept.leadWords);
+        column->leadBox()->setText(kept.lead);
+        column->trailBox()->restoreEntries(kept.trailWords);
+        column->trailBox()->setText(kept.trail);
+    }
 }
 
 void IdeaPage::Command2_Click()

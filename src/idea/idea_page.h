@@ -1,5 +1,8 @@
 #pragma once
 
+#include "columns/combination_export.h"
+#include "storage/page_setup.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -7,6 +10,7 @@ class CombinationControls;
 class ExclusionSet;
 class IdeaColumn;
 class QRadioButton;
+class SetupButton;
 class SimpleCombo;
 
 // The idea page ("思路提示"): six idea columns joined into hints such as
@@ -29,6 +33,9 @@ public:
     // The count, "不重复", "遍历" and the ruled-out pairs of this page.
     CombinationControls *combinations() const { return m_combinations; }
     ExclusionSet *exclusions() const;
+    // The page as a setup file keeps it, and back: the style shown, not applied again.
+    PageSetup setup() const;
+    void applySetup(const PageSetup &setup);
 
 signals:
     // "传送=>": the editor page appends the block.
@@ -52,6 +59,8 @@ private:
     // False when "不重复" finds every combination produced: compose nothing then.
     bool drawWords();
     void pushHint(bool randomMode);
+    // The random-mode hint with the drawn columns holding the given words.
+    CombinationExport::Sentence sentenceFor(const QList<int> &drawn) const;
 
     QList<IdeaColumn *> m_columns;
     QList<QRadioButton *> m_styles;
@@ -61,4 +70,5 @@ private:
     QRadioButton *m_stop = nullptr;    // Option11 "停止"
     SimpleCombo *m_results = nullptr;  // Combo18
     CombinationControls *m_combinations = nullptr;
+    SetupButton *m_setups = nullptr;
 };

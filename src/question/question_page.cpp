@@ -5,6 +5,7 @@
 #include "columns/combination_controls.h"
 #include "columns/enter_key_button.h"
 #include "columns/push_option.h"
+#include "columns/setup_button.h"
 #include "columns/simple_combo.h"
 #include "columns/word_column.h"
 #include "question/question_column.h"
@@ -24,6 +25,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -91,6 +93,7 @@ QuestionPage::QuestionPage(QWidget *parent) : QWidget(parent)
     // The question word is never drawn, but stands in every question.
     m_combinations->watchFixedText(m_questionWord->input());
     m_combinations->setExclusionColumns(windowColumns);
+    m_combinations->setSentences([this](const QList<int> &drawn) { return sentenceFor(drawn); });
 }
 
 ExclusionSet *QuestionPage::exclusions() const
@@ -233,8 +236,13 @@ QWidget *QuestionPage::buildManualFrame()
     layout->setVerticalSpacing(1); // two more rows in the height the result frame sets
     layout->addWidget(m_combinations->walkOption(), 2, 0);
     layout->addWidget(m_combinations->noRepeatBox(), 2, 1);
-    // Beside the count, a column of its own: the count keeps the frame's whole width for
-    // "（已排除 M 种）" in its two lines.
+    m_setups = new SetupButton(
+        PageSetup::Page::Question, QStringLiteral("questionSetups"), [this] { return setup(); },
+        [this](const PageSetup &kept) { applySetup(kept); }, frame);
+    m_setups->addPageAction(m_combinations->exportAction());
+    // The buttons beside the count get a column of their own: the count keeps the frame's
+    // whole width for "（已排除 M 种）" in its two lines.
+    layout->addWidget(m_setups, 1, 2);
     layout->addWidget(m_combinations->exclusionButton(), 2, 2);
     layout->addWidget(m_combinations->label(), 3, 0, 1, 3);
     return frame;
@@ -353,6 +361,19 @@ void QuestionPage::pushQuestion()
                            m_combinations->drawnWords());
 }
 
+CombinationExport::Sentence QuestionPage::sentenceFor(const QList<int> &drawn) const
+{
+    QStringList inputs;
+    for (const QuestionColumn *column : std::as_const(m_columns))
+        inputs.append(column->input()->text());
+    const QString questionWord = m_questionWord->input()->text();
+    return [questionWord, inputs, drawn](const QStringList &words) mutable {
+        for (qsizetype i = 0; i < drawn.size() && i < words.size(); ++i)
+            inputs[drawn.at(i)] = words.at(i);
+        return QuestionComposer::joinQuestion(questionWord, inputs);
+    };
+}
+
 void QuestionPage::Command1tw_Click()
 {
     // "遍历" builds the question as random mode does, from the walk's words.
@@ -412,6 +433,64 @@ void QuestionPage::shiftColumns(int index)
     ColumnShift::exchangeLists(left->list(), right->list());
     ColumnShift::exchangeTexts(left->caption(), right->caption());
     ColumnShift::exchangeTexts(left->input(), right->input());
+}
+
+QList<QuestionColumn *> QuestionPage::allColumns() const
+{
+    QList<QuestionColumn *> all{m_questionWord};
+    all += m_columns;
+    return all;
+}
+
+PageSetup QuestionPage::setup() const
+{
+    PageSetup kept;
+    kept.page = PageSetup::Page::Question;
+    for (const QuestionColumn *column : allColumns()) {
+        PageSetup::Column entry;
+        entry.caption = column->caption()->text();
+        entry.words = column->list()->items();
+        entry.enabled = column->isSwitchedOn();
+        entry.input = column->input()->text();
+        entry.listText = column->list()->text();
+        kept.columns.append(entry);
+    }
+    kept.choice = m_patterns->currentIndex();
+    return kept;
+}
+
+void QuestionPage::applySetup(const PageSetup &setup)
+{
+    const QList<QuestionColumn *> all = allColumns();
+    if (setup.page != PageSetup::Page::Question || setup.columns.size() != all.size())
+        return;
+    // On first, then off: switching a column on may bring column 6 along with column 7.
+    for (int i = 0; i < all.size(); ++i) {
+        if (setup.columns.at(i).enabled)
+            all.at(i)->onSwitch()->setChecked(true);
+    }
+    for (int i = 0; i < all.size(); ++i) {
+        if (!setup.columns.at(i).enabled)
+            all.at(i)->offSwitch()->setChecked(true);
+    }
+    for (int i = 0; i < all.size(); ++i) {
+        const PageSetup::Column &kept = setup.columns.at(i);
+        all.at(i)->caption()->setText(kept.caption);
+        all.at(i)->caption()->setCursorPosition(0);
+        all.at(i)->list()->restoreItems(kept.words);
+        all.at(i)->input()->setText(kept.input);
+        all.at(i)->list()->setText(kept.listText);
+        all.at(i)->list()->lineEdit()->setCursorPosition(0);
+    }
+    // The pattern is shown, not chosen again: its set-up would overwrite the columns.
+    const int pattern = setup.choice >= 0 && setup.choice < m_patterns->count() ? setup.choice : -1;
+    {
+        const QSignalBlocker quiet(m_patterns);
+        m_patterns->setCurrentIndex(pattern);
+    }
+    if (pattern < 0)
+        m_patterns->setText(QuestionPatterns::hint());
+    m_patterns->lineEdit()->setCursorPosition(0);
 }
 
 void QuestionPage::transfer()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "columns/combination_export.h"
+#include "storage/page_setup.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -11,6 +14,7 @@ class QLayout;
 class QPushButton;
 class QRadioButton;
 class QuestionColumn;
+class SetupButton;
 class SimpleCombo;
 
 // The question page "问题提示": the question-word column and ten word columns, the
@@ -38,6 +42,9 @@ public:
     // The count, "不重复", "遍历" and the ruled-out pairs of this page.
     CombinationControls *combinations() const { return m_combinations; }
     ExclusionSet *exclusions() const;
+    // The page as a setup file keeps it, and back: columns in order, question-word column first.
+    PageSetup setup() const;
+    void applySetup(const PageSetup &setup);
 
 signals:
     // "传送=>": the editor appends the block built from these.
@@ -54,12 +61,15 @@ private:
     QWidget *buildAutomaticFrame();
     QWidget *buildResultFrame();
     QLabel *wrappedLabel(const QString &name, const QString &text);
+    QList<QuestionColumn *> allColumns() const;
 
     void followColumn7();
     bool listsHoldWords() const;
     // False when "不重复" finds every combination produced: compose nothing then.
     bool drawWords();
     void pushQuestion();
+    // The question with the drawn columns' boxes holding the given words, the rest as they are.
+    CombinationExport::Sentence sentenceFor(const QList<int> &drawn) const;
     void transfer();
 
     QuestionColumn *m_questionWord = nullptr;
@@ -72,6 +82,7 @@ private:
     QRadioButton *m_stop = nullptr;
     SimpleCombo *m_results = nullptr;
     CombinationControls *m_combinations = nullptr;
+    SetupButton *m_setups = nullptr;
 
     // A click on the pattern already shown repeats its set-up; see eventFilter.
     int m_patternRowBeforePress = -1;

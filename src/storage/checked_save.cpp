@@ -6,8 +6,6 @@
 
 namespace CheckedSave {
 
-namespace {
-
 QString causeOf(const QString &path, QFileDevice::FileError error)
 {
     const QFileInfo target(path);
@@ -21,8 +19,6 @@ QString causeOf(const QString &path, QFileDevice::FileError error)
         return QStringLiteral("没有写入权限");
     return QStringLiteral("写入出错");
 }
-
-} // namespace
 
 bool writeFile(const QString &path, const QByteArray &bytes, QString *reason)
 {

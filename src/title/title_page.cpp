@@ -6,6 +6,7 @@
 #include "columns/combination_controls.h"
 #include "columns/enter_key_button.h"
 #include "columns/push_option.h"
+#include "columns/setup_button.h"
 #include "columns/simple_combo.h"
 #include "columns/word_column.h"
 #include "links/link_frames.h"
@@ -103,6 +104,7 @@ TitlePage::TitlePage(QWidget *parent) : QWidget(parent)
         windowColumns.append({column->caption(), column->list(), column->column()->onSwitch()});
     }
     m_combinations->setExclusionColumns(windowColumns);
+    m_combinations->setSentences([this](const QList<int> &drawn) { return sentenceFor(drawn); });
 }
 
 ExclusionSet *TitlePage::exclusions() const
@@ -144,6 +146,11 @@ QWidget *TitlePage::buildGenerator()
     extras->addWidget(m_combinations->noRepeatBox());
     extras->addWidget(m_combinations->label(), 1);
     extras->addWidget(m_combinations->exclusionButton());
+    m_setups = new SetupButton(
+        PageSetup::Page::Title, QStringLiteral("titleSetups"), [this] { return setup(); },
+        [this](const PageSetup &kept) { applySetup(kept); }, frame);
+    m_setups->addPageAction(m_combinations->exportAction());
+    extras->addWidget(m_setups);
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 2, 6, 4);
     layout->setSpacing(0); // the title columns above need every pixel
@@ -246,6 +253,50 @@ void TitlePage::insertTitle()
     for (const TitleColumn *column : m_columns)
         words.append(column->currentWord());
     ResultList::pushNewest(m_results, TitleComposer::compose(words), m_combinations->drawnWords());
+}
+
+CombinationExport::Sentence TitlePage::sentenceFor(const QList<int> &drawn) const
+{
+    QStringList current;
+    for (const TitleColumn *column : m_columns)
+        current.append(column->currentWord());
+    return [current, drawn](const QStringList &words) mutable {
+        for (qsizetype i = 0; i < drawn.size() && i < words.size(); ++i)
+            current[drawn.at(i)] = words.at(i);
+        return TitleComposer::compose(current);
+    };
+}
+
+PageSetup TitlePage::setup() const
+{
+    PageSetup kept;
+    kept.page = PageSetup::Page::Title;
+    for (const TitleColumn *column : m_columns) {
+        PageSetup::Column entry;
+        entry.caption = column->caption()->text();
+        entry.words = column->list()->items();
+        entry.enabled = column->isSwitchedOn();
+        entry.input = column->currentWord();
+        kept.columns.append(entry);
+    }
+    return kept;
+}
+
+void TitlePage::applySetup(const PageSetup &setup)
+{
+    if (setup.page != PageSetup::Page::Title || setup.columns.size() != m_columns.size())
+        return;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const PageSetup::Column &kept = setup.columns.at(i);
+        TitleColumn *column = m_columns.at(i);
+        WordColumn *words = column->column();
+        (kept.enabled ? words->onSwitch() : words->offSwitch())->setChecked(true);
+        column->caption()->setText(kept.caption);
+        column->caption()->setCursorPosition(0);
+        column->list()->restoreItems(kept.words);
+        column->list()->setText(kept.input);
+        column->list()->listWidget()->scrollToTop();
+    }
 }
 
 void TitlePage::stopAutomatic()

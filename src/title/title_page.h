@@ -1,11 +1,15 @@
 #pragma once
 
+#include "columns/combination_export.h"
+#include "storage/page_setup.h"
+
 #include <QList>
 #include <QWidget>
 
 class CombinationControls;
 class ExclusionSet;
 class QRadioButton;
+class SetupButton;
 class SimpleCombo;
 class TitleColumn;
 
@@ -27,6 +31,9 @@ public:
     // The count, "不重复", "遍历" and the ruled-out pairs of this page.
     CombinationControls *combinations() const { return m_combinations; }
     ExclusionSet *exclusions() const;
+    // The page as a setup file keeps it, and back; a column's input is its list's edit line.
+    PageSetup setup() const;
+    void applySetup(const PageSetup &setup);
 
 signals:
     // "传送=>": the editor appends the block; this page only hands over the texts.
@@ -42,6 +49,8 @@ private:
     // False when "不重复" finds every combination produced: compose nothing then.
     bool drawWords();
     void insertTitle();
+    // The title with the drawn columns holding the given words.
+    CombinationExport::Sentence sentenceFor(const QList<int> &drawn) const;
 
     QList<TitleColumn *> m_columns;
     SimpleCombo *m_results = nullptr;
@@ -50,4 +59,5 @@ private:
     QRadioButton *m_start = nullptr;
     QRadioButton *m_stop = nullptr;
     CombinationControls *m_combinations = nullptr;
+    SetupButton *m_setups = nullptr;
 };

@@ -20,6 +20,7 @@ class TestOpenInEditor : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void atStart_opensTheFile_andShowsTheEditorPage();
@@ -33,13 +34,20 @@ private:
     void answerNextModal(const QString &button, QString *text);
 
     QTemporaryDir *m_home = nullptr;
+    QTemporaryDir m_config;
 };
+
+// Qt finds the settings folder once a run: a folder per test would be written again after
+// it is removed, and left behind.
+void TestOpenInEditor::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+}
 
 void TestOpenInEditor::init()
 {
     m_home = new QTemporaryDir;
     qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
 }
 
 void TestOpenInEditor::cleanup()

@@ -1,11 +1,15 @@
 #include "app/form1.h"
+#include "app/open_given_file.h"
 #include "app/open_in_editor.h"
 #include "app/single_instance.h"
 #include "editor/editor_page.h"
 #include "editor/rich_text_box.h"
+#include "idea/idea_page.h"
+#include "storage/page_setup_file.h"
 
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
@@ -24,10 +28,12 @@ class TestProgramStart : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void versionAndHelp_needNoDisplay();
     void secondStart_handsItsFileToTheRunningWindow_andEnds();
+    void secondStart_withASetup_opensItInItsPage();
     void staleSocketOfAKilledCopy_doesNotBlockTheNextStart();
     void twoStartsOnAStaleSocket_endWithOneRunningCopy();
 
@@ -40,7 +46,15 @@ private:
     void writeRtf(const QByteArray &body) const;
 
     QTemporaryDir *m_home = nullptr;
+    QTemporaryDir m_config;
 };
+
+// Qt finds the settings folder once a run: a folder per test would be written again after
+// it is removed, and left behind.
+void TestProgramStart::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+}
 
 void TestProgramStart::init()
 {
@@ -48,7 +62,6 @@ void TestProgramStart::init()
     // The socket's folder is the runtime folder: a program the user runs does not see ours.
     qputenv("XDG_RUNTIME_DIR", m_home->path().toUtf8());
     qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
 }
 
 void TestProgramStart::cleanup()
@@ -121,6 +134,30 @@ void TestProgramStart::secondStart_handsItsFileToTheRunningWindow_andEnds()
     QTRY_COMPARE(form.editorPage()->editor()->toPlainText(), QStringLiteral("handed over"));
     QCOMPARE(form.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentWidget(),
              form.editorPage());
+}
+
+void TestProgramStart::secondStart_withASetup_opensItInItsPage()
+{
+    Form1 form;
+    form.show();
+    SingleInstance instance(SingleInstance::defaultServerName());
+    QCOMPARE(instance.start(QString()), SingleInstance::Outcome::Serving);
+    connect(&instance, &SingleInstance::fileRequested, &form,
+            [&form](const QString &file) { OpenGivenFile::fromLaterStart(form, file); });
+
+    PageSetup setup = form.ideaPage()->setup();
+    setup.columns[0].input = QStringLiteral("扫地机");
+    QString error;
+    QVERIFY2(PageSetupFile::write(m_home->filePath(QStringLiteral("扫地.qvset")), setup, &error),
+             qPrintable(error));
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment());
+    second.setWorkingDirectory(m_home->path());
+    QCOMPARE(runToEnd(second, {QStringLiteral("扫地.qvset")}), 0);
+    auto *object = form.ideaPage()->findChild<QLineEdit *>(QStringLiteral("Text11(0)"));
+    QTRY_COMPARE(object->text(), QStringLiteral("扫地机"));
+    QCOMPARE(form.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentWidget(),
+             form.ideaPage());
 }
 
 void TestProgramStart::staleSocketOfAKilledCopy_doesNotBlockTheNextStart()

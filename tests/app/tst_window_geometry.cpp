@@ -18,6 +18,9 @@ private slots:
     void firstStart_andUnreadableSettings_keepTheBuiltSize();
     void closedWindow_comesBackWhereItWas_maximisedToo();
     void windowOffEveryScreen_comesBackOntoOne();
+    void fitted_putsTheFrameOnTheAvailableArea_data();
+    void fitted_putsTheFrameOnTheAvailableArea();
+    void windowLargerThanTheScreen_isShownOnIt_thenLeftWhereTheUserPutsIt();
 
 private:
     QTemporaryDir m_home;
@@ -95,6 +98,64 @@ void TestWindowGeometry::windowOffEveryScreen_comesBackOntoOne()
     QCOMPARE(window.size(), QSize(300, 200));
     QVERIFY2(screen.contains(window.geometry()),
              qPrintable(QStringLiteral("%1,%2").arg(window.x()).arg(window.y())));
+}
+
+void TestWindowGeometry::fitted_putsTheFrameOnTheAvailableArea_data()
+{
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QRect>("expected");
+    const QRect screen(0, 0, 800, 600);
+    // The frame: 1 px sides, a 20 px title bar, a 5 px bottom edge.
+    QTest::newRow("fits") << QRect(40, 60, 700, 400) << screen << QSize()
+                          << QRect(40, 60, 700, 400);
+    QTest::newRow("taller than the screen")
+        << QRect(40, 60, 700, 700) << screen << QSize() << QRect(40, 20, 700, 575);
+    QTest::newRow("wider and taller")
+        << QRect(40, 60, 1000, 700) << screen << QSize() << QRect(1, 20, 798, 575);
+    QTest::newRow("over the right and bottom edges")
+        << QRect(300, 300, 600, 400) << screen << QSize() << QRect(199, 195, 600, 400);
+    QTest::newRow("under a panel")
+        << QRect(10, 10, 500, 400) << QRect(0, 30, 800, 570) << QSize() << QRect(10, 50, 500, 400);
+    QTest::newRow("on a second screen") << QRect(900, 100, 1100, 800) << QRect(800, 0, 1024, 738)
+                                        << QSize() << QRect(801, 20, 1022, 713);
+    QTest::newRow("minimum larger than the screen")
+        << QRect(40, 60, 1000, 700) << screen << QSize(900, 650) << QRect(1, 20, 900, 650);
+}
+
+void TestWindowGeometry::fitted_putsTheFrameOnTheAvailableArea()
+{
+    QFETCH(QRect, geometry);
+    QFETCH(QRect, available);
+    QFETCH(QSize, minimum);
+    QFETCH(QRect, expected);
+    QCOMPARE(WindowGeometry::fitted(geometry, QMargins(1, 20, 1, 5), available,
+                                    minimum.isValid() ? minimum : QSize(0, 0)),
+             expected);
+}
+
+void TestWindowGeometry::windowLargerThanTheScreen_isShownOnIt_thenLeftWhereTheUserPutsIt()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget window;
+    window.setGeometry(QRect(screen.topLeft() + QPoint(50, 50), screen.size() + QSize(100, 100)));
+    WindowGeometry::keep(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY2(screen.contains(window.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                         .arg(window.x())
+                                                                         .arg(window.y())
+                                                                         .arg(window.width())
+                                                                         .arg(window.height())));
+    QCOMPARE(window.frameGeometry().height(), screen.height());
+
+    const QPoint partlyOff = screen.topLeft() + QPoint(screen.width() / 2, 40);
+    window.move(partlyOff);
+    QTest::qWait(50);
+    window.update();
+    QTest::qWait(50);
+    QCOMPARE(window.pos(), partlyOff);
 }
 
 QTEST_MAIN(TestWindowGeometry)

@@ -1,3 +1,4 @@
+#include "columns/combination_export.h"
 #include "columns/combination_walk.h"
 #include "columns/consistent_box.h"
 #include "columns/exclusion_set.h"
@@ -27,7 +28,7 @@ private slots:
     void estimate_coversTheTrueCount();
     void draw_evenOverTheConsistentOnes_data();
     void draw_evenOverTheConsistentOnes();
-    void noRepeatAndWalk_skipRuledOutAndEnd();
+    void noRepeatWalkAndExport_skipRuledOutAndEnd();
 
 private:
 };
@@ -305,7 +306,7 @@ void TestExclusions::draw_evenOverTheConsistentOnes()
              qPrintable(QStringLiteral("chi² %1 over %2 cells").arg(chiSquare).arg(cells)));
 }
 
-void TestExclusions::noRepeatAndWalk_skipRuledOutAndEnd()
+void TestExclusions::noRepeatWalkAndExport_skipRuledOutAndEnd()
 {
     const QList<QStringList> columns{
         {QStringLiteral("泵"), QStringLiteral("锅炉")},
@@ -322,6 +323,20 @@ void TestExclusions::noRepeatAndWalk_skipRuledOutAndEnd()
         QCOMPARE(walk.next(), expected.at(i));
         QCOMPARE(walk.step(), quint64(i % 4 + 1));
     }
+
+    // "导出全部组合…" streams the same four, and counts them.
+    QTemporaryDir dir;
+    CombinationExport exported(
+        columns,
+        [](const QStringList &words) { return QStringLiteral("能否使") + words.join(QString()); },
+        box);
+    QCOMPARE(exported.lineCount(), 4.0L);
+    QString error;
+    QVERIFY2(exported.writeAll(dir.filePath(QStringLiteral("all.txt")), &error), qPrintable(error));
+    QFile all(dir.filePath(QStringLiteral("all.txt")));
+    QVERIFY(all.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(all.readAll()),
+             QStringLiteral("能否使泵更安全\n能否使泵智能化\n能否使锅炉变轻\n能否使锅炉更安全\n"));
 
     RandomSource::instance().seed(9);
     NoRepeatDraw memory;

@@ -1,6 +1,8 @@
 #include "editor/editor_page.h"
 #include "editor/rich_text_box.h"
 #include "editor/undo_history.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_test_support.h"
 #include "support/typing.h"
 
 #include <QPointer>
@@ -24,6 +26,7 @@ private slots:
     void open_editsAfterwardsReachHistoryAndGuard();
     void open_freesTheDocumentItReplaces();
     void open_failureKeepsDocument();
+    void openEditSave_keepsColoursAndParagraphFormats();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes)
@@ -140,6 +143,36 @@ void TestEditorOpen::open_failureKeepsDocument()
     QVERIFY(m_page->hasUnsavedChanges());
     typeText(edit(), u"下"_s);
     QVERIFY(m_page->history().undoTexts().constLast().endsWith(u"留下"_s));
+}
+
+// A document from elsewhere, opened, added to and saved: nothing of its formatting goes.
+void TestEditorOpen::openEditSave_keepsColoursAndParagraphFormats()
+{
+    const QByteArray original =
+        "{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}{\\colortbl;"
+        "\\red192\\green0\\blue0;\\red255\\green255\\blue0;\\red220\\green230\\blue241;}\\f0"
+        "\\pard\\qj\\li420\\ri210\\fi-210\\sb156\\sa78\\sl360\\slmult1 \\cf1 "
+        "\\'ba\\'ec{\\highlight2 "
+        "\\'c1\\'c1}{\\chcbpat3 \\'b5\\'d7}{\\v \\'d2\\'fe}\\cf0\\par"
+        "\\pard\\pagebb\\sl-320\\slmult0\\qc \\'d0\\'c2\\'d2\\'b3\\par}";
+    QTextDocument fromFile;
+    readRtf(original, &fromFile);
+    const QString path = writeFile(u"来自别处.rtf"_s, original);
+    QVERIFY(m_page->openFrom(path));
+    QCOMPARE(rtftest::describeLayout(*edit()->document()), rtftest::describeLayout(fromFile));
+    QVERIFY(rtftest::describeLayout(fromFile).contains(u"|[#c00000 on #ffff00]亮"_s));
+
+    edit()->moveCursor(QTextCursor::End);
+    typeText(edit(), u"末"_s);
+    const QString shown = rtftest::describeLayout(*edit()->document());
+    QVERIFY(shown.endsWith(u"center lh=21.3333 break|[]新页末"_s));
+    const QString saved = m_dir->filePath(u"另存.rtf"_s);
+    QVERIFY(m_page->saveTo(saved));
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextDocument reread;
+    readRtf(file.readAll(), &reread);
+    QCOMPARE(rtftest::describeLayout(reread), shown);
 }
 
 QTEST_MAIN(TestEditorOpen)

@@ -1,9 +1,9 @@
 #include "editor/editor_actions.h"
 #include "editor/editor_page.h"
 #include "editor/rich_text_box.h"
-#include "editor/rtf_reader.h"
 #include "editor/selection_format.h"
 #include "editor/undo_history.h"
+#include "rtf/rtf_reader.h"
 #include "support/typing.h"
 
 #include <QAction>

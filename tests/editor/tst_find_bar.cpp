@@ -11,9 +11,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -38,6 +40,7 @@ private slots:
     void matchCase_decides();
     void notFound_isANoteNotAMessage();
     void replaceAll_isOneUndoStep();
+    void replaceAll_inALongDocument_keepsViewAndSelection();
 
 private:
     FindBar *bar() { return m_page->findChild<FindBar *>(u"findBar"_s); }
@@ -238,6 +241,44 @@ void TestFindBar::replaceAll_isOneUndoStep()
     QCOMPARE(edit()->toPlainText(), original);
     QTest::keyClick(edit(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(edit()->toPlainText(), replaced);
+}
+
+void TestFindBar::replaceAll_inALongDocument_keepsViewAndSelection()
+{
+    // Matches all over a document far longer than the view: laid out again in steps after
+    // the edit, while the view, the selection and the history stay as one edit leaves them.
+    QStringList lines;
+    for (int i = 0; i < 12000; ++i)
+        lines << u"第%1行：一种折叠伞，伞骨用铝，伞面用布。"_s.arg(i);
+    setText(lines.join(u'\n'));
+    QTextDocument *doc = edit()->document();
+    const QSizeF size = doc->documentLayout()->documentSize(); // all laid out, as after a while
+    QScrollBar *scroll = edit()->verticalScrollBar();
+    QTRY_VERIFY(qAbs(scroll->maximum() - (size.height() - edit()->viewport()->height())) <= 1);
+    scroll->setValue(scroll->maximum() / 2);
+    const int firstVisible = edit()->cursorForPosition(QPoint(0, 0)).blockNumber();
+    QTextCursor selection(doc->findBlockByNumber(firstVisible + 1));
+    selection.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    edit()->setTextCursor(selection);
+    const int viewAt = scroll->value();
+    const int stepsBefore = m_page->history().UndoStack().size();
+
+    QTest::keyClick(edit(), Qt::Key_H, Qt::ControlModifier);
+    findText()->setText(u"伞"_s);
+    replaceText()->setText(u"扇"_s); // as long as what it replaces: the lines stay as they are
+    m_page->findChild<QPushButton *>(u"replaceAll"_s)->click();
+    QCOMPARE(bar()->note(), u"已替换 36000 处"_s);
+    QVERIFY(!doc->lastBlock().layout()->lineCount()); // the end is laid out later
+    QCOMPARE(scroll->value(), viewAt);
+    QCOMPARE(edit()->cursorForPosition(QPoint(0, 0)).blockNumber(), firstVisible);
+    QCOMPARE(edit()->textCursor().selectionStart(), selection.selectionStart());
+    QCOMPARE(edit()->textCursor().selectionEnd(), selection.selectionEnd());
+    QCOMPARE(m_page->history().UndoStack().size(), stepsBefore + 1);
+    QTRY_VERIFY(doc->lastBlock().layout()->lineCount() > 0);
+    QCOMPARE(doc->documentLayout()->documentSize(), size);
+    QCOMPARE(scroll->value(), viewAt);
+    QCOMPARE(doc->findBlockByNumber(11999).text(),
+             u"第11999行：一种折叠扇，扇骨用铝，扇面用布。"_s);
 }
 
 QTEST_MAIN(TestFindBar)

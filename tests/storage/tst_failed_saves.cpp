@@ -27,6 +27,7 @@ class TestFailedSaves : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -49,10 +50,18 @@ private:
     static void writeBytes(const QString &path, const QByteArray &bytes);
 
     std::unique_ptr<QTemporaryDir> m_home;
+    QTemporaryDir m_config;
     QString m_data;
     QString m_mount;
     std::unique_ptr<Form1> m_form;
 };
+
+// Qt finds the settings folder once a run: a folder per test would be written again after
+// it is removed, and left behind.
+void TestFailedSaves::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+}
 
 void TestFailedSaves::init()
 {
@@ -60,7 +69,6 @@ void TestFailedSaves::init()
     m_data = m_home->filePath(QStringLiteral("data"));
     QVERIFY(QDir().mkpath(m_data));
     qputenv("XDG_DATA_HOME", m_data.toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_home->filePath(QStringLiteral("config")).toUtf8());
 }
 
 void TestFailedSaves::cleanup()

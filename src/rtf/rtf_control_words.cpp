@@ -1,0 +1,319 @@
+#include "rtf/rtf_control_words.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+namespace {
+
+struct WordEntry
+{
+    std::string_view name;
+    RtfWord word;
+};
+
+// Grouped as the enum is; sorted once on first use.
+constexpr WordEntry kWords[] = {
+    // Document: code pages, default font, Unicode skipping
+    {"ansi", RtfWord::Ansi},
+    {"ansicpg", RtfWord::AnsiCpg},
+    {"bin", RtfWord::Bin},
+    {"deff", RtfWord::Deff},
+    {"mac", RtfWord::Mac},
+    {"pc", RtfWord::Pc},
+    {"pca", RtfWord::Pca},
+    {"u", RtfWord::U},
+    {"uc", RtfWord::Uc},
+    {"ud", RtfWord::Ud},
+    {"upr", RtfWord::Upr},
+    // Character formatting
+    {"ab", RtfWord::Ab},
+    {"af", RtfWord::Af},
+    {"afs", RtfWord::Afs},
+    {"ai", RtfWord::Ai},
+    {"b", RtfWord::B},
+    {"cb", RtfWord::Cb},
+    {"cf", RtfWord::Cf},
+    {"chcbpat", RtfWord::ChCbPat},
+    {"chcfpat", RtfWord::ChCfPat},
+    {"chshdng", RtfWord::ChShdng},
+    {"dbch", RtfWord::Dbch},
+    {"f", RtfWord::F},
+    {"fs", RtfWord::Fs},
+    {"hich", RtfWord::Loch},
+    {"highlight", RtfWord::Highlight},
+    {"i", RtfWord::I},
+    {"loch", RtfWord::Loch},
+    {"ltrch", RtfWord::Ltrch},
+    {"nosupersub", RtfWord::NoSuperSub},
+    {"plain", RtfWord::Plain},
+    {"rtlch", RtfWord::Rtlch},
+    {"strike", RtfWord::Strike},
+    {"striked", RtfWord::Strike},
+    {"sub", RtfWord::Sub},
+    {"super", RtfWord::Super},
+    {"ul", RtfWord::Ul},
+    {"uld", RtfWord::Ul},
+    {"uldash", RtfWord::Ul},
+    {"uldashd", RtfWord::Ul},
+    {"uldashdd", RtfWord::Ul},
+    {"uldb", RtfWord::Ul},
+    {"ulhwave", RtfWord::Ul},
+    {"ulldash", RtfWord::Ul},
+    {"ulnone", RtfWord::UlNone},
+    {"ulth", RtfWord::Ul},
+    {"ulthd", RtfWord::Ul},
+    {"ulthdash", RtfWord::Ul},
+    {"ulthdashd", RtfWord::Ul},
+    {"ulthdashdd", RtfWord::Ul},
+    {"ulthldash", RtfWord::Ul},
+    {"ululdbwave", RtfWord::Ul},
+    {"ulw", RtfWord::Ul},
+    {"ulwave", RtfWord::Ul},
+    {"v", RtfWord::V},
+    // Paragraph formatting
+    {"fi", RtfWord::Fi},
+    {"li", RtfWord::Li},
+    {"lin", RtfWord::Li},
+    {"pagebb", RtfWord::PageBb},
+    {"pard", RtfWord::Pard},
+    {"qc", RtfWord::Qc},
+    {"qd", RtfWord::Qj},
+    {"qj", RtfWord::Qj},
+    {"ql", RtfWord::Ql},
+    {"qr", RtfWord::Qr},
+    {"ri", RtfWord::Ri},
+    {"rin", RtfWord::Ri},
+    {"sa", RtfWord::Sa},
+    {"sb", RtfWord::Sb},
+    {"sl", RtfWord::Sl},
+    {"slmult", RtfWord::SlMult},
+    // Breaks and special characters
+    {"bullet", RtfWord::Bullet},
+    {"cell", RtfWord::Cell},
+    {"emdash", RtfWord::EmDash},
+    {"emspace", RtfWord::EmSpace},
+    {"endash", RtfWord::EnDash},
+    {"enspace", RtfWord::EnSpace},
+    {"ldblquote", RtfWord::LDblQuote},
+    {"line", RtfWord::Line},
+    {"lquote", RtfWord::LQuote},
+    {"ltrmark", RtfWord::LtrMark},
+    {"nestcell", RtfWord::Cell},
+    {"nestrow", RtfWord::Row},
+    {"page", RtfWord::Page},
+    {"par", RtfWord::Par},
+    {"qmspace", RtfWord::QmSpace},
+    {"rdblquote", RtfWord::RDblQuote},
+    {"row", RtfWord::Row},
+    {"rquote", RtfWord::RQuote},
+    {"rtlmark", RtfWord::RtlMark},
+    {"sect", RtfWord::Par},
+    {"tab", RtfWord::Tab},
+    {"zwj", RtfWord::Zwj},
+    {"zwnj", RtfWord::Zwnj},
+    // Font table
+    {"cpg", RtfWord::Cpg},
+    {"fcharset", RtfWord::FCharset},
+    {"fonttbl", RtfWord::FontTbl},
+    // Colour table
+    {"blue", RtfWord::Blue},
+    {"colortbl", RtfWord::ColorTbl},
+    {"green", RtfWord::Green},
+    {"red", RtfWord::Red},
+    // Groups: kept as text even when starred, or skipped whole
+    {"aftncn", RtfWord::SkipDestination},
+    {"aftnsep", RtfWord::SkipDestination},
+    {"aftnsepc", RtfWord::SkipDestination},
+    {"annotation", RtfWord::SkipDestination},
+    {"atnauthor", RtfWord::SkipDestination},
+    {"atndate", RtfWord::SkipDestination},
+    {"atnicn", RtfWord::SkipDestination},
+    {"atnid", RtfWord::SkipDestination},
+    {"atnparent", RtfWord::SkipDestination},
+    {"atnref", RtfWord::SkipDestination},
+    {"atntime", RtfWord::SkipDestination},
+    {"atrfend", RtfWord::SkipDestination},
+    {"atrfstart", RtfWord::SkipDestination},
+    {"author", RtfWord::SkipDestination},
+    {"background", RtfWord::SkipDestination},
+    {"bkmkend", RtfWord::SkipDestination},
+    {"bkmkstart", RtfWord::SkipDestination},
+    {"blipuid", RtfWord::SkipDestination},
+    {"buptim", RtfWord::SkipDestination},
+    {"category", RtfWord::SkipDestination},
+    {"colorschememapping", RtfWord::SkipDestination},
+    {"comment", RtfWord::SkipDestination},
+    {"company", RtfWord::SkipDestination},
+    {"creatim", RtfWord::SkipDestination},
+    {"cs", RtfWord::KeepDestination},
+    {"datafield", RtfWord::SkipDestination},
+    {"datastore", RtfWord::SkipDestination},
+    {"defchp", RtfWord::SkipDestination},
+    {"defpap", RtfWord::SkipDestination},
+    {"do", RtfWord::SkipDestination},
+    {"doccomm", RtfWord::SkipDestination},
+    {"docvar", RtfWord::SkipDestination},
+    {"ds", RtfWord::KeepDestination},
+    {"falt", RtfWord::SkipDestination},
+    {"ffdeftext", RtfWord::SkipDestination},
+    {"ffentrymcr", RtfWord::SkipDestination},
+    {"ffexitmcr", RtfWord::SkipDestination},
+    {"ffformat", RtfWord::SkipDestination},
+    {"ffhelptext", RtfWord::SkipDestination},
+    {"ffname", RtfWord::SkipDestination},
+    {"ffstattext", RtfWord::SkipDestination},
+    {"field", RtfWord::KeepDestination},
+    {"file", RtfWord::SkipDestination},
+    {"filetbl", RtfWord::SkipDestination},
+    {"fldinst", RtfWord::SkipDestination},
+    {"fldrslt", RtfWord::KeepDestination},
+    {"fldtype", RtfWord::SkipDestination},
+    {"fname", RtfWord::SkipDestination},
+    {"fontemb", RtfWord::SkipDestination},
+    {"fontfile", RtfWord::SkipDestination},
+    {"footer", RtfWord::SkipDestination},
+    {"footerf", RtfWord::SkipDestination},
+    {"footerl", RtfWord::SkipDestination},
+    {"footerr", RtfWord::SkipDestination},
+    {"footnote", RtfWord::SkipDestination},
+    {"formfield", RtfWord::SkipDestination},
+    {"ftncn", RtfWord::SkipDestination},
+    {"ftnsep", RtfWord::SkipDestination},
+    {"ftnsepc", RtfWord::SkipDestination},
+    {"generator", RtfWord::SkipDestination},
+    {"gridtbl", RtfWord::SkipDestination},
+    {"header", RtfWord::SkipDestination},
+    {"headerf", RtfWord::SkipDestination},
+    {"headerl", RtfWord::SkipDestination},
+    {"headerr", RtfWord::SkipDestination},
+    {"hlinkbase", RtfWord::SkipDestination},
+    {"htmltag", RtfWord::SkipDestination},
+    {"info", RtfWord::SkipDestination},
+    {"keycode", RtfWord::SkipDestination},
+    {"keywords", RtfWord::SkipDestination},
+    {"latentstyles", RtfWord::SkipDestination},
+    {"levelnumbers", RtfWord::SkipDestination},
+    {"leveltext", RtfWord::SkipDestination},
+    {"listoverridetable", RtfWord::SkipDestination},
+    {"listpicture", RtfWord::SkipDestination},
+    {"listtable", RtfWord::SkipDestination},
+    {"listtext", RtfWord::KeepDestination},
+    {"manager", RtfWord::SkipDestination},
+    {"mmathPict", RtfWord::SkipDestination},
+    {"mmathPr", RtfWord::SkipDestination},
+    {"nesttableprops", RtfWord::KeepDestination},
+    {"nonshppict", RtfWord::SkipDestination},
+    {"objdata", RtfWord::SkipDestination},
+    {"object", RtfWord::SkipDestination},
+    {"operator", RtfWord::SkipDestination},
+    {"panose", RtfWord::SkipDestination},
+    {"passwordhash", RtfWord::SkipDestination},
+    {"pgdsctbl", RtfWord::SkipDestination},
+    {"picprop", RtfWord::SkipDestination},
+    {"pict", RtfWord::SkipDestination},
+    {"pn", RtfWord::SkipDestination},
+    {"pnseclvl", RtfWord::SkipDestination},
+    {"pntext", RtfWord::KeepDestination},
+    {"printim", RtfWord::SkipDestination},
+    {"private", RtfWord::SkipDestination},
+    {"protusertbl", RtfWord::SkipDestination},
+    {"result", RtfWord::SkipDestination},
+    {"revtbl", RtfWord::SkipDestination},
+    {"revtim", RtfWord::SkipDestination},
+    {"rsidtbl", RtfWord::SkipDestination},
+    {"shp", RtfWord::SkipDestination},
+    {"shpgrp", RtfWord::SkipDestination},
+    {"shpinst", RtfWord::SkipDestination},
+    {"shppict", RtfWord::SkipDestination},
+    {"shprslt", RtfWord::SkipDestination},
+    {"sn", RtfWord::SkipDestination},
+    {"sp", RtfWord::SkipDestination},
+    {"stylesheet", RtfWord::SkipDestination},
+    {"subject", RtfWord::SkipDestination},
+    {"sv", RtfWord::SkipDestination},
+    {"tc", RtfWord::SkipDestination},
+    {"template", RtfWord::SkipDestination},
+    {"themedata", RtfWord::SkipDestination},
+    {"title", RtfWord::SkipDestination},
+    {"ts", RtfWord::KeepDestination},
+    {"txe", RtfWord::SkipDestination},
+    {"userprops", RtfWord::SkipDestination},
+    {"wgrffmtfilter", RtfWord::SkipDestination},
+    {"xe", RtfWord::SkipDestination},
+    {"xmlnstbl", RtfWord::SkipDestination},
+};
+
+constexpr bool namesAreUnique()
+{
+    for (size_t i = 0; i < std::size(kWords); ++i) {
+        for (size_t j = i + 1; j < std::size(kWords); ++j) {
+            if (kWords[i].name == kWords[j].name)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(namesAreUnique(), "a control word is listed twice");
+
+using SortedWords = std::array<WordEntry, std::size(kWords)>;
+
+SortedWords sortedWords()
+{
+    SortedWords table{};
+    std::copy(std::begin(kWords), std::end(kWords), table.begin());
+    std::sort(table.begin(), table.end(),
+              [](const WordEntry &a, const WordEntry &b) { return a.name < b.name; });
+    return table;
+}
+
+} // namespace
+
+RtfWord rtfWordFor(std::string_view name)
+{
+    static const SortedWords sorted = sortedWords();
+    const auto it =
+        std::lower_bound(sorted.begin(), sorted.end(), name,
+                         [](const WordEntry &e, std::string_view n) { return e.name < n; });
+    return (it != sorted.end() && it->name == name) ? it->word : RtfWord::Unknown;
+}
+
+char16_t rtfSpecialCharacter(RtfWord word)
+{
+    switch (word) {
+    case RtfWord::Bullet:
+        return 0x2022;
+    case RtfWord::EmDash:
+        return 0x2014;
+    case RtfWord::EnDash:
+        return 0x2013;
+    case RtfWord::EmSpace:
+        return 0x2003;
+    case RtfWord::EnSpace:
+        return 0x2002;
+    case RtfWord::QmSpace:
+        return 0x2005;
+    case RtfWord::LQuote:
+        return 0x2018;
+    case RtfWord::RQuote:
+        return 0x2019;
+    case RtfWord::LDblQuote:
+        return 0x201C;
+    case RtfWord::RDblQuote:
+        return 0x201D;
+    case RtfWord::Zwj:
+        return 0x200D;
+    case RtfWord::Zwnj:
+        return 0x200C;
+    case RtfWord::LtrMark:
+        return 0x200E;
+    case RtfWord::RtlMark:
+        return 0x200F;
+    case RtfWord::Line:
+        return 0x2028;
+    case RtfWord::Tab:
+        return u'\t';
+    default:
+        return 0;
+    }
+}

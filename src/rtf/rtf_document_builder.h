@@ -1,0 +1,84 @@
+#pragma once
+
+#include "rtf/rtf_char_props.h"
+#include "rtf/rtf_para_props.h"
+
+#include <QString>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <string_view>
+
+class QTextDocument;
+class RtfCodePages;
+class RtfColorTable;
+class RtfFontTable;
+
+// Puts the text that the parser finds into a document: text of one format is gathered
+// into a run and inserted in one call; a paragraph exists once text or a \par needs it.
+class RtfDocumentBuilder
+{
+public:
+    RtfDocumentBuilder(QTextDocument *doc, const RtfFontTable &fonts, const RtfColorTable &colors,
+                       RtfCodePages *codePages);
+    ~RtfDocumentBuilder();
+    Q_DISABLE_COPY_MOVE(RtfDocumentBuilder)
+
+    void appendBytes(std::string_view bytes, int codePage, const RtfRunProps &props);
+    void appendUtf16(char16_t unit, const RtfRunProps &props);
+    void cellBreak();
+    void rowBreak(const RtfParaProps &para, const RtfCharProps &mark);
+    void paragraphBreak(const RtfParaProps &para, const RtfCharProps &mark);
+    // \page: the next paragraph starts a page.
+    void pageBreak(const RtfParaProps &para, const RtfCharProps &mark);
+    void finish(const RtfParaProps &para, const RtfCharProps &mark);
+
+private:
+    void openParagraph(const RtfRunProps &props);
+    void appendClassified(QStringView text, const RtfRunProps &props);
+    void appendRun(QStringView text, const RtfCharProps &props);
+    void flushBytes();
+    void flushRun();
+    void dropLoneHighSurrogate();
+    void closeParagraph(const RtfParaProps &para, const RtfCharProps &mark);
+    const QTextCharFormat &formatFor(const RtfCharProps &props);
+    QColor backgroundFor(const RtfCharProps &props) const;
+    const QTextBlockFormat &blockFormatFor(const RtfParaProps &para);
+
+    const RtfFontTable &m_fonts;
+    const RtfColorTable &m_colors;
+    RtfCodePages *m_codePages;
+    QTextCursor m_cursor;
+
+    QString m_run;
+    RtfCharProps m_runProps;
+    QByteArray m_bytes;
+    QString m_decoded;
+    int m_bytesCodePage = 0;
+    RtfRunProps m_bytesProps;
+    char16_t m_highSurrogate = 0;
+    RtfRunProps m_highSurrogateProps;
+
+    enum class Script : unsigned char
+    {
+        None,
+        Western,
+        EastAsian
+    };
+    Script m_lastScript = Script::None;
+
+    bool m_paragraphPending = false; // the last \par ended a paragraph; the next one isn't open
+    bool m_blockHasText = false;
+    RtfCharProps m_blockCharProps;
+    bool m_blockCharPropsSet = false;
+    int m_pendingCells = 0;
+    bool m_pageBreakBefore = false; // the paragraph now open follows a \page
+
+    RtfCharProps m_formatProps;
+    QTextCharFormat m_format;
+    bool m_formatValid = false;
+
+    RtfParaProps m_blockFormatProps;
+    QTextBlockFormat m_blockFormat;
+    bool m_blockFormatValid = false;
+};
