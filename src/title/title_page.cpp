@@ -137,20 +137,21 @@ QWidget *TitlePage::buildGenerator()
 
     generate->setMinimumWidth(generate->fontMetrics().horizontalAdvance(generate->text()) + 24);
     generate->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    m_setups = new SetupButton(
+        PageSetup::Page::Title, QStringLiteral("titleSetups"), [this] { return setup(); },
+        [this](const PageSetup &kept) { applySetup(kept); }, frame);
+    m_setups->addPageAction(m_combinations->exportAction());
     auto *row = new QHBoxLayout;
     row->addWidget(generate);
     row->addWidget(m_random);
     row->addWidget(m_combine);
     row->addWidget(m_combinations->walkOption());
+    // 方案 up here leaves the count two lines' width beside 排除… below.
+    row->addWidget(m_setups);
     auto *extras = new QHBoxLayout;
     extras->addWidget(m_combinations->noRepeatBox());
     extras->addWidget(m_combinations->label(), 1);
     extras->addWidget(m_combinations->exclusionButton());
-    m_setups = new SetupButton(
-        PageSetup::Page::Title, QStringLiteral("titleSetups"), [this] { return setup(); },
-        [this](const PageSetup &kept) { applySetup(kept); }, frame);
-    m_setups->addPageAction(m_combinations->exportAction());
-    extras->addWidget(m_setups);
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 2, 6, 4);
     layout->setSpacing(0); // the title columns above need every pixel
