@@ -324,6 +324,7 @@ PageSetup IdeaPage::setup() const
         if (m_styles.at(style)->isChecked())
             kept.choice = style;
     }
+    kept.ruledOut = exclusions()->pairs();
     return kept;
 }
 
@@ -331,6 +332,8 @@ void IdeaPage::applySetup(const PageSetup &setup)
 {
     if (setup.page != PageSetup::Page::Idea || setup.columns.size() != m_columns.size())
         return;
+    if (setup.ruledOut)
+        exclusions()->setPairs(*setup.ruledOut);
     if (setup.choice >= 0 && setup.choice < m_styles.size()) {
         // Shown, not applied: the file holds the connecting words as they were.
         const QSignalBlocker quiet(m_styles.at(setup.choice));

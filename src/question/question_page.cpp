@@ -456,6 +456,7 @@ PageSetup QuestionPage::setup() const
         kept.columns.append(entry);
     }
     kept.choice = m_patterns->currentIndex();
+    kept.ruledOut = exclusions()->pairs();
     return kept;
 }
 
@@ -464,6 +465,8 @@ void QuestionPage::applySetup(const PageSetup &setup)
     const QList<QuestionColumn *> all = allColumns();
     if (setup.page != PageSetup::Page::Question || setup.columns.size() != all.size())
         return;
+    if (setup.ruledOut)
+        exclusions()->setPairs(*setup.ruledOut);
     // On first, then off: switching a column on may bring column 6 along with column 7.
     for (int i = 0; i < all.size(); ++i) {
         if (setup.columns.at(i).enabled)

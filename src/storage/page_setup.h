@@ -1,11 +1,14 @@
 #pragma once
 
+#include "columns/exclusion_set.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
-// One prompt page's whole setup, as a setup file keeps it: every column in order, and the
-// page's pattern or style.
+// One prompt page's whole setup, as a setup file keeps it: every column in order, the
+// page's pattern or style, and its ruled-out pairs.
 struct PageSetup
 {
     enum class Page
@@ -33,4 +36,6 @@ struct PageSetup
     QList<Column> columns;
     // The question page's pattern (0 .. 7, -1 none shown) or the idea page's style (0 .. 3).
     int choice = -1;
+    // The page's ruled-out word pairs; files from before they were kept have none to give.
+    std::optional<QList<WordPair>> ruledOut;
 };

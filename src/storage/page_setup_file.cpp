@@ -162,6 +162,12 @@ QByteArray encode(const PageSetup &setup)
                      {QStringLiteral("version"), FormatVersion},
                      {QStringLiteral("page"), pageKey(setup.page)},
                      {QStringLiteral("columns"), columns}};
+    if (setup.ruledOut) {
+        QJsonArray pairs;
+        for (const WordPair &pair : *setup.ruledOut)
+            pairs.append(QJsonArray{pair.first, pair.second});
+        root.insert(QStringLiteral("ruledOut"), pairs);
+    }
     // Numbered as the page shows them: pattern 1 to 8 (0: none), style 1 to 4.
     if (setup.page == PageSetup::Page::Question)
         root.insert(QStringLiteral("pattern"), setup.choice + 1);
@@ -237,6 +243,25 @@ bool decode(const QByteArray &bytes, PageSetup *setup, QString *reason)
         (read.page == PageSetup::Page::Idea && !choice("style", 1, 4, &read.choice))) {
         reader.broken();
         return refuse();
+    }
+    // Optional: a file saved before pairs were kept leaves the page's own.
+    const QJsonValue ruledOut = root.value(QLatin1String("ruledOut"));
+    if (!ruledOut.isUndefined()) {
+        if (!ruledOut.isArray()) {
+            reader.broken();
+            return refuse();
+        }
+        QList<WordPair> pairs;
+        for (const QJsonValue &value : ruledOut.toArray()) {
+            const QJsonArray pair = value.toArray();
+            if (!value.isArray() || pair.size() != 2 ||
+                !ExclusionSet::acceptable(pair.at(0).toString(), pair.at(1).toString())) {
+                reader.broken();
+                return refuse();
+            }
+            pairs.append(WordPair(pair.at(0).toString(), pair.at(1).toString()));
+        }
+        read.ruledOut = pairs;
     }
     *setup = read;
     return true;

@@ -280,6 +280,7 @@ PageSetup TitlePage::setup() const
         entry.input = column->currentWord();
         kept.columns.append(entry);
     }
+    kept.ruledOut = exclusions()->pairs();
     return kept;
 }
 
@@ -287,6 +288,8 @@ void TitlePage::applySetup(const PageSetup &setup)
 {
     if (setup.page != PageSetup::Page::Title || setup.columns.size() != m_columns.size())
         return;
+    if (setup.ruledOut)
+        exclusions()->setPairs(*setup.ruledOut);
     for (int i = 0; i < m_columns.size(); ++i) {
         const PageSetup::Column &kept = setup.columns.at(i);
         TitleColumn *column = m_columns.at(i);

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/open_given_file.h"
+#include "columns/exclusion_set.h"
 #include "columns/setup_button.h"
 #include "columns/simple_combo.h"
 #include "idea/connecting_word_box.h"
@@ -10,6 +11,9 @@
 #include "support/message_box.h"
 #include "title/title_page.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +33,8 @@ private slots:
     void questionPage_roundTrip();
     void ideaPage_roundTrip();
     void titlePage_roundTrip();
+    void ruledOutPairs_travelWithTheSetup_data();
+    void ruledOutPairs_travelWithTheSetup();
     void refusals_sayWhyAndChangeNothing_data();
     void refusals_sayWhyAndChangeNothing();
     void recent_lastFiveNewestFirst();
@@ -66,6 +72,47 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(bytes);
 }
+
+// The saved file with its "ruledOut" replaced (or removed, given an undefined value).
+QByteArray withRuledOut(const QByteArray &bytes, const QJsonValue &ruledOut)
+{
+    QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    if (!root.contains(QStringLiteral("ruledOut")))
+        qFatal("the setup keeps no ruled-out pairs");
+    if (ruledOut.isUndefined())
+        root.remove(QStringLiteral("ruledOut"));
+    else
+        root.insert(QStringLiteral("ruledOut"), ruledOut);
+    return QJsonDocument(root).toJson();
+}
+
+// Any of the three pages, with its pairs and its 方案 button.
+struct AnyPage
+{
+    explicit AnyPage(const QString &which)
+    {
+        if (which == u"question") {
+            auto *page = new QuestionPage;
+            widget.reset(page);
+            pairs = page->exclusions();
+        } else if (which == u"idea") {
+            auto *page = new IdeaPage;
+            widget.reset(page);
+            pairs = page->exclusions();
+        } else {
+            auto *page = new TitlePage;
+            widget.reset(page);
+            pairs = page->exclusions();
+        }
+        setups = widget->findChild<SetupButton *>(which + QStringLiteral("Setups"));
+        if (!setups)
+            qFatal("no setup button on the %s page", qPrintable(which));
+    }
+
+    std::unique_ptr<QWidget> widget;
+    ExclusionSet *pairs = nullptr;
+    SetupButton *setups = nullptr;
+};
 
 } // namespace
 
@@ -175,6 +222,55 @@ void TestPageSetups::titlePage_roundTrip()
     QCOMPARE(bytesOf(path), saved);
 }
 
+void TestPageSetups::ruledOutPairs_travelWithTheSetup_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::newRow("question") << QStringLiteral("question");
+    QTest::newRow("idea") << QStringLiteral("idea");
+    QTest::newRow("title") << QStringLiteral("title");
+}
+
+void TestPageSetups::ruledOutPairs_travelWithTheSetup()
+{
+    QFETCH(QString, which);
+    const QString path = file(which + QStringLiteral(".qvset"));
+    const QList<WordPair> kept{WordPair(QStringLiteral("泵"), QStringLiteral("变轻")),
+                               WordPair(QStringLiteral("油"), QStringLiteral("水"))};
+    const QList<WordPair> own{WordPair(QStringLiteral("旧"), QStringLiteral("词"))};
+    QByteArray saved;
+    {
+        AnyPage page(which);
+        page.pairs->setPairs(kept);
+        QVERIFY(page.setups->saveTo(path));
+        saved = bytesOf(path);
+    }
+    {
+        AnyPage fresh(which);
+        fresh.pairs->setPairs(own);
+        QSignalSpy changed(fresh.pairs, &ExclusionSet::changed);
+        QVERIFY(fresh.setups->openFrom(path));
+        QCOMPARE(fresh.pairs->pairs(), kept);
+        QCOMPARE(changed.count(), 1); // so the page's own file is written once
+        QVERIFY(fresh.setups->saveTo(path));
+        QCOMPARE(bytesOf(path), saved);
+    }
+    {
+        // A setup without pairs takes the page's away: the page is the file's.
+        AnyPage page(which);
+        QVERIFY(page.setups->saveTo(path));
+        AnyPage fresh(which);
+        fresh.pairs->setPairs(own);
+        QVERIFY(fresh.setups->openFrom(path));
+        QVERIFY(fresh.pairs->isEmpty());
+    }
+    // A file from before pairs were kept opens and leaves the page's own pairs alone.
+    writeBytes(path, withRuledOut(saved, QJsonValue(QJsonValue::Undefined)));
+    AnyPage older(which);
+    older.pairs->setPairs(own);
+    QVERIFY(older.setups->openFrom(path));
+    QCOMPARE(older.pairs->pairs(), own);
+}
+
 void TestPageSetups::refusals_sayWhyAndChangeNothing_data()
 {
     QTest::addColumn<QString>("damage");
@@ -188,6 +284,11 @@ void TestPageSetups::refusals_sayWhyAndChangeNothing_data()
     QTest::newRow("too many words") << "words" << QStringLiteral("超过 32767 个单词");
     QTest::newRow("huge") << "huge" << QStringLiteral("文件太大");
     QTest::newRow("a folder") << "folder" << QStringLiteral("文件夹");
+    QTest::newRow("pairs not a list") << "pairs" << QStringLiteral("已损坏");
+    QTest::newRow("a pair of one word") << "one word" << QStringLiteral("已损坏");
+    QTest::newRow("a word paired with itself") << "itself" << QStringLiteral("已损坏");
+    QTest::newRow("a pair word with a tab") << "tab" << QStringLiteral("已损坏");
+    QTest::newRow("a pair word not text") << "number" << QStringLiteral("已损坏");
 }
 
 void TestPageSetups::refusals_sayWhyAndChangeNothing()
@@ -227,6 +328,18 @@ void TestPageSetups::refusals_sayWhyAndChangeNothing()
         const qsizetype at = bytes.indexOf("\"words\": [");
         const qsizetype end = bytes.indexOf(']', at);
         bytes.replace(at + 9, end - at - 8, many);
+    } else if (damage == u"pairs") {
+        bytes = withRuledOut(bytes, QStringLiteral("泵\t变轻"));
+    } else if (damage == u"one word") {
+        bytes = withRuledOut(bytes, QJsonArray{QJsonArray{QStringLiteral("泵")}});
+    } else if (damage == u"itself") {
+        bytes =
+            withRuledOut(bytes, QJsonArray{QJsonArray{QStringLiteral("泵"), QStringLiteral("泵")}});
+    } else if (damage == u"tab") {
+        bytes = withRuledOut(
+            bytes, QJsonArray{QJsonArray{QStringLiteral("泵\t水"), QStringLiteral("变轻")}});
+    } else if (damage == u"number") {
+        bytes = withRuledOut(bytes, QJsonArray{QJsonArray{QStringLiteral("泵"), 7}});
     }
     if (damage == u"folder") {
         QVERIFY(QFile::remove(path));
@@ -242,6 +355,7 @@ void TestPageSetups::refusals_sayWhyAndChangeNothing()
     // Something to lose: the page differs from the file in every column.
     page.choosePattern(2);
     control<SimpleCombo>(&page, "Combowt", 4)->restoreItems({QStringLiteral("保留")});
+    page.exclusions()->add(QStringLiteral("保留"), QStringLiteral("变轻"));
     const QByteArray before = PageSetupFile::encode(page.setup());
     QString message;
     closeNextMessageBox(&page, &message);
