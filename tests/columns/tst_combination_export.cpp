@@ -1,6 +1,7 @@
 #include "columns/combination_controls.h"
 #include "columns/combination_export.h"
 #include "columns/combination_export_command.h"
+#include "columns/exclusion_set.h"
 #include "columns/simple_combo.h"
 #include "idea/idea_page.h"
 #include "question/question_page.h"
@@ -10,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressDialog>
@@ -27,6 +29,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void everyPage_fileHoldsTheWalksSentences();
+    void ruledOutPairs_leftOutAsThePageCountsThem();
     void smallBox_firstAndLastLinesAndSize();
     void longExport_progressThenCancelKeepsOldFile();
     void fullDisk_keepsOldFile();
@@ -171,6 +174,25 @@ void TestCombinationExport::everyPage_fileHoldsTheWalksSentences()
         QCOMPARE(lines, walked(&page, "titleWalk", "Commandsc0", "Combo7", 6));
         QCOMPARE(lines.at(4), QStringLiteral("霍尔防水锁")); // 泵, 锁, 钟 in pinyin order
     }
+}
+
+void TestCombinationExport::ruledOutPairs_leftOutAsThePageCountsThem()
+{
+    QuestionPage page;
+    fill(&page, indexed("Combowt", 5), {QStringLiteral("泵"), QStringLiteral("阀")});
+    fill(&page, indexed("Combowt", 8),
+         {QStringLiteral("变轻"), QStringLiteral("防水"), QStringLiteral("更安全")});
+    control<QLineEdit>(&page, indexed("Text6", 2))->setText(QStringLiteral("在水下"));
+    // One pair of drawn words, and one with the fixed words: 防水 goes altogether.
+    page.exclusions()->add(QStringLiteral("泵"), QStringLiteral("变轻"));
+    page.exclusions()->add(QStringLiteral("在水下"), QStringLiteral("防水"));
+    QCOMPARE(control<QLabel>(&page, QStringLiteral("questionCombinations"))->text(),
+             QStringLiteral("共 3 种组合\n（已排除 3 种）"));
+    const QStringList lines = linesOf(exportFrom(&page));
+    QCOMPARE(lines, (QStringList{QStringLiteral("能否使在水下泵更安全"),
+                                 QStringLiteral("能否使在水下阀变轻"),
+                                 QStringLiteral("能否使在水下阀更安全")}));
+    QCOMPARE(lines, walked(&page, "questionWalk", "Command1tw", "Combo1wy", 3));
 }
 
 void TestCombinationExport::smallBox_firstAndLastLinesAndSize()
