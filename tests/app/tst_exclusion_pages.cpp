@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -71,7 +72,8 @@ float drawFor(int position, int count)
     return (float(position) + 0.5f) / float(count);
 }
 
-// Answers the next "排除词对" dialog by ticking the pairs whose text is given, then "排除".
+// Answers the next "排除词对" dialog by ticking the pairs whose text is given, then "排除";
+// with none given, closes it.
 void tickInNextPairDialog(QObject *context, const QStringList &pairs, QStringList *offered)
 {
     auto *timer = new QTimer(context);
@@ -88,7 +90,10 @@ void tickInNextPairDialog(QObject *context, const QStringList &pairs, QStringLis
             if (pairs.contains(list->item(row)->text()))
                 list->item(row)->setCheckState(Qt::Checked);
         }
-        dialog->findChild<QPushButton *>(QStringLiteral("excludePairsOk"))->click();
+        if (pairs.isEmpty())
+            dialog->reject(); // "排除" stays disabled with nothing ticked
+        else
+            dialog->findChild<QPushButton *>(QStringLiteral("excludePairsOk"))->click();
     });
     timer->start();
 }
@@ -96,6 +101,7 @@ void tickInNextPairDialog(QObject *context, const QStringList &pairs, QStringLis
 QAction *menuActionOnRow(SimpleCombo *results, int row)
 {
     QListWidget *view = results->listWidget();
+    view->scrollToItem(view->item(row));
     const QPoint at = view->visualItemRect(view->item(row)).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
     QApplication::sendEvent(view->viewport(), &event);
@@ -172,11 +178,30 @@ void TestExclusionPages::resultMenu_rulesOutAPairOfTheDrawnWords_evenAfterTheLis
     QCOMPARE(RandomSource::instance().scriptedDrawsLeft(), 0);
     for (int tick = 0; tick < 1000; ++tick)
         page.autoStep();
-    QCOMPARE(results->count(), 1004);
-    for (int row = 0; row < 1000; ++row)
-        QVERIFY2(!holdsBoth(results->listWidget()->item(row), QStringLiteral("泵"),
-                            QStringLiteral("变轻")),
-                 qPrintable(results->itemText(row)));
+    // Held Enter on the compose button: the key's repeats compose as clicks do.
+    control<QRadioButton>(&page, QStringLiteral("Option1tz"))->setChecked(true);
+    auto *compose = control<QPushButton>(&page, QStringLiteral("Command1tw"));
+    for (int repeat = 0; repeat < 200; ++repeat) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(compose, &press);
+    }
+    QCOMPARE(results->count(), 1204);
+    for (int row = 0; row < 1200; ++row) {
+        const QListWidgetItem *entry = results->listWidget()->item(row);
+        // The kept words are the sentence's own, so the check below is not empty.
+        QCOMPARE(QStringLiteral("能否使") + ResultList::wordsOf(entry).join(QString()),
+                 entry->text());
+        QVERIFY2(!holdsBoth(entry, QStringLiteral("泵"), QStringLiteral("变轻")),
+                 qPrintable(entry->text()));
+    }
+    // The 1,000th newest entry still offers its words' pair.
+    QAction *oldest = menuActionOnRow(results, 999);
+    QVERIFY(oldest && oldest->isEnabled());
+    QStringList offeredLater;
+    tickInNextPairDialog(this, {}, &offeredLater);
+    oldest->trigger();
+    const QStringList words = ResultList::wordsOf(results->listWidget()->item(999));
+    QCOMPARE(offeredLater, QStringList{words.join(QStringLiteral(" ＋ "))});
 }
 
 void TestExclusionPages::pairFollowsItsWords_acrossShiftAndLoad()
