@@ -76,7 +76,8 @@ void MethodLibraryMenu::choose(int library)
                     QMessageBox::NoButton, window);
     box.setObjectName(QStringLiteral("methodLibraryQuestion"));
     box.setInformativeText(QStringLiteral("来源：%1").arg(chosen.source));
-    QPushButton *replace = box.addButton(QStringLiteral("替换"), QMessageBox::DestructiveRole);
+    // One role for both, so that they stand in the order the question names them.
+    QPushButton *replace = box.addButton(QStringLiteral("替换"), QMessageBox::AcceptRole);
     QPushButton *append = box.addButton(QStringLiteral("追加"), QMessageBox::AcceptRole);
     QPushButton *cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
     box.setDefaultButton(append);
