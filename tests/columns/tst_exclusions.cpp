@@ -240,7 +240,10 @@ void TestExclusions::estimate_coversTheTrueCount()
     const ConsistentCount::Tally tally = ConsistentCount::tally(box.problem(), 0, 20000, 10000);
     QVERIFY(!tally.exact); // no budget: sampled
     QVERIFY(tally.estimate.halfWidth > 0 && tally.estimate.halfWidth < 0.1L * truth);
-    QVERIFY2(std::abs(double(tally.estimate.value - truth)) <= double(tally.estimate.halfWidth),
+    // The bound is a 95% interval, and the sample order follows the pair set's hashing,
+    // which changes from run to run: a run in twenty would miss it. Twice as wide almost
+    // never misses while a biased estimate still does.
+    QVERIFY2(std::abs(double(tally.estimate.value - truth)) <= 2 * double(tally.estimate.halfWidth),
              qPrintable(QStringLiteral("%1 ± %2, truth %3")
                             .arg(double(tally.estimate.value))
                             .arg(double(tally.estimate.halfWidth))
