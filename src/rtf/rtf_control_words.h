@@ -97,6 +97,69 @@ enum class RtfWord : unsigned short
     Green,
     Blue,
 
+    // Pictures
+    Pict,
+    PngBlip,
+    JpegBlip,
+    DiBitmap,
+    WBitmap,
+    WMetafile,
+    EmfBlip,
+    MacPict,
+    OtherBlip,
+    PicW,
+    PicH,
+    PicWGoal,
+    PicHGoal,
+    PicScaleX,
+    PicScaleY,
+    WbmBitsPixel,
+    WbmPlanes,
+    WbmWidthBytes,
+    ShpPict,
+    NonShpPict,
+
+    // Groups kept as they came: in the text, and the document's own
+    Object,
+    Shp,
+    Do,
+    ObjW,
+    ObjH,
+    DpXSize,
+    DpYSize,
+    ShpLeft,
+    ShpRight,
+    ShpTop,
+    ShpBottom,
+    Result, // a part of an object or shape (its stand-in, its properties): read in place
+    Info,
+    HeaderFooter,
+
+    // Page setup
+    PaperW,
+    PaperH,
+    MargL,
+    MargR,
+    MargT,
+    MargB,
+    Gutter,
+    Landscape,
+    TitlePg,
+    PgWSxn,
+    PgHSxn,
+    MarglSxn,
+    MargrSxn,
+    MargtSxn,
+    MargbSxn,
+    GutterSxn,
+    LndscpSxn,
+
+    // Dropped groups the loss report counts
+    Annotation,
+    AtnId,
+    Xe,
+    Tc,
+
     // Groups: kept as text even when starred, or skipped whole
     KeepDestination,
     SkipDestination,
@@ -107,7 +170,11 @@ RtfWord rtfWordFor(std::string_view name);
 // Destinations that keep their text even when marked with \*.
 inline bool rtfKeptUnderStar(RtfWord word)
 {
-    return word == RtfWord::Ud || word == RtfWord::KeepDestination;
+    return word == RtfWord::Ud || word == RtfWord::KeepDestination || word == RtfWord::ShpPict ||
+           word == RtfWord::NonShpPict || word == RtfWord::Do || word == RtfWord::Shp ||
+           word == RtfWord::Pict || word == RtfWord::Object || word == RtfWord::Result ||
+           word == RtfWord::HeaderFooter || word == RtfWord::Info || word == RtfWord::Annotation ||
+           word == RtfWord::AtnId || word == RtfWord::Xe || word == RtfWord::Tc;
 }
 
 // The character a symbol word stands for, 0 for any other word.

@@ -99,6 +99,17 @@ void RtfDocumentBuilder::appendUtf16(char16_t unit, const RtfRunProps &props)
     appendClassified(QStringView(&c, 1), props);
 }
 
+void RtfDocumentBuilder::appendObject(const QTextImageFormat &format, const RtfRunProps &props)
+{
+    dropLoneHighSurrogate();
+    openParagraph(props);
+    flushBytes();
+    flushRun();
+    QTextCharFormat object = formatFor(props.western);
+    object.merge(format);
+    m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
+}
+
 void RtfDocumentBuilder::dropLoneHighSurrogate()
 {
     if (m_highSurrogate == 0)

@@ -7,6 +7,7 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextImageFormat>
 #include <string_view>
 
 class QTextDocument;
@@ -26,6 +27,8 @@ public:
 
     void appendBytes(std::string_view bytes, int codePage, const RtfRunProps &props);
     void appendUtf16(char16_t unit, const RtfRunProps &props);
+    // A picture, or a kept group's placeholder, with the run's character format.
+    void appendObject(const QTextImageFormat &format, const RtfRunProps &props);
     void cellBreak();
     void rowBreak(const RtfParaProps &para, const RtfCharProps &mark);
     void paragraphBreak(const RtfParaProps &para, const RtfCharProps &mark);

@@ -2,6 +2,9 @@
 
 #include "rtf/rtf_control_words.h"
 #include "rtf/rtf_document_builder.h"
+#include "rtf/rtf_kept_group_destination.h"
+#include "rtf/rtf_object_inserter.h"
+#include "rtf/rtf_picture_destination.h"
 
 #include <QTextDocument>
 
@@ -20,8 +23,15 @@ void RtfParser::run()
     {
         RtfDocumentBuilder builder(m_doc, m_fonts, m_colors, &m_codePages);
         RtfBodyDestination body(&m_fonts, &builder);
+        RtfObjectInserter inserter(m_doc, &builder, m_fonts, m_colors);
+        RtfPictureDestination picture(&inserter);
+        RtfKeptGroupDestination keptInText(&inserter);
+        RtfKeptGroupDestination keptDocument(&inserter);
         m_builder = &builder;
         m_body = &body;
+        m_picture = &picture;
+        m_keptInText = &keptInText;
+        m_keptDocument = &keptDocument;
         bool more = true;
         while (more) {
             const RtfToken token = m_tokens.next();
@@ -66,6 +76,13 @@ void RtfParser::run()
             }
         }
         finish();
+        keptDocument.storeOn(m_doc);
+        m_pageSetup.storeOn(m_doc);
+        m_report.count(QStringLiteral("批注"), qMax(m_annotations, m_annotationIds));
+        m_report.storeOn(m_doc);
+        m_picture = nullptr;
+        m_keptInText = nullptr;
+        m_keptDocument = nullptr;
         m_body = nullptr;
         m_builder = nullptr;
     }
@@ -140,6 +157,7 @@ bool RtfParser::consumeFallback()
 void RtfParser::controlWord(const RtfToken &token)
 {
     const RtfWord word = rtfWordFor(token.text);
+    m_wordStart = qsizetype(token.text.data() - m_tokens.bytesFrom(0).data()) - 1;
     const bool ignorable = m_ignorableNext;
     m_ignorableNext = false;
     if (word == RtfWord::Bin) {
@@ -180,6 +198,8 @@ void RtfParser::controlWord(const RtfToken &token)
     }
     if (openDestination(word, s))
         return;
+    if (s.destination == m_body && m_pageSetup.apply(word, token))
+        return;
     if (!s.destination->controlWord(word, token, s)) {
         s.destination = m_body;
         m_body->controlWord(word, token, s);
@@ -197,6 +217,98 @@ bool RtfParser::openDestination(RtfWord word, RtfGroupState &state)
         return true;
     case RtfWord::SkipDestination:
         state.destination = nullptr;
+        return true;
+    default:
+        return openObject(word, state);
+    }
+}
+
+bool RtfParser::insideKeptGroup(const RtfGroupState &state) const
+{
+    return state.destination == m_keptInText || state.destination == m_keptDocument ||
+           state.destination == m_picture;
+}
+
+// A group kept as it came starts at its destination word when text or other words came
+// before that word in the group: those were read already and must not come back twice.
+void RtfParser::keepFromWord(RtfGroupState &state) const
+{
+    const std::string_view before =
+        m_tokens.bytesFrom(state.groupStart).substr(0, size_t(m_wordStart - state.groupStart));
+    for (size_t i = 1; i < before.size(); ++i) {
+        const char c = before[i];
+        if (c == ' ' || c == '\r' || c == '\n')
+            continue;
+        if (c == '\\' && i + 1 < before.size() && before[i + 1] == '*') {
+            ++i;
+            continue;
+        }
+        state.groupStart = m_wordStart;
+        return;
+    }
+}
+
+bool RtfParser::openObject(RtfWord word, RtfGroupState &state)
+{
+    using Kind = RtfKeptGroupDestination::Kind;
+    using Place = RtfKeptGroup::Place;
+    switch (word) {
+    case RtfWord::Pict:
+        if (state.destination == m_keptInText)
+            m_picture->begin(state, m_keptInText);
+        else if (!insideKeptGroup(state))
+            m_picture->begin(state, nullptr);
+        else
+            return true; // kept with the group around it
+        keepFromWord(state);
+        state.destination = m_picture;
+        return true;
+    case RtfWord::ShpPict:
+        // Word's picture for readers that know shapes; the \nonshppict after it repeats it
+        // for older ones.
+        m_shpPictSeen = true;
+        return true;
+    case RtfWord::NonShpPict:
+        if (m_shpPictSeen)
+            state.destination = nullptr;
+        return true;
+    case RtfWord::Result:
+        return true; // read as the group it stands in
+    case RtfWord::Object:
+    case RtfWord::Shp:
+    case RtfWord::Do:
+        if (!insideKeptGroup(state)) {
+            m_keptInText->begin(word == RtfWord::Object ? Kind::Object
+                                : word == RtfWord::Shp  ? Kind::Shape
+                                                        : Kind::Drawing,
+                                Place::Text, state);
+            keepFromWord(state);
+            state.destination = m_keptInText;
+        }
+        return true;
+    case RtfWord::Info:
+    case RtfWord::HeaderFooter:
+        if (!insideKeptGroup(state)) {
+            m_keptDocument->begin(Kind::DocumentPart,
+                                  word == RtfWord::Info ? Place::Info : Place::HeaderFooter, state);
+            keepFromWord(state);
+            state.destination = m_keptDocument;
+        }
+        return true;
+    case RtfWord::Annotation:
+    case RtfWord::AtnId:
+    case RtfWord::Xe:
+    case RtfWord::Tc:
+        if (!insideKeptGroup(state)) {
+            if (word == RtfWord::Annotation)
+                ++m_annotations;
+            else if (word == RtfWord::AtnId)
+                ++m_annotationIds;
+            else
+                m_report.count(word == RtfWord::Xe ? QStringLiteral("索引项")
+                                                   : QStringLiteral("目录项"));
+            state.destination = nullptr;
+        }
         return true;
     default:
         return false;

@@ -26,6 +26,8 @@
 #include "rtf/rtf_color_table.h"
 #include "rtf/rtf_font_table.h"
 #include "rtf/rtf_group_state.h"
+#include "rtf/rtf_page_setup.h"
+#include "rtf/rtf_read_report.h"
 #include "rtf/rtf_tokenizer.h"
 
 #include <QByteArray>
@@ -33,6 +35,8 @@
 
 class QTextDocument;
 class RtfDocumentBuilder;
+class RtfKeptGroupDestination;
+class RtfPictureDestination;
 
 // Reads RTF into a document in one pass over the tokens. Groups live on an explicit stack
 // with a depth cap, so neither deep nesting nor broken braces can exhaust the C++ stack.
@@ -54,6 +58,9 @@ private:
     void popGroup();
     void controlWord(const RtfToken &token);
     bool openDestination(RtfWord word, RtfGroupState &state);
+    bool openObject(RtfWord word, RtfGroupState &state);
+    bool insideKeptGroup(const RtfGroupState &state) const;
+    void keepFromWord(RtfGroupState &state) const;
     void controlSymbol(char symbol);
     void text(std::string_view bytes);
     void unicode(int value);
@@ -69,6 +76,15 @@ private:
     RtfColorTable m_colors;
     RtfDocumentBuilder *m_builder = nullptr;
     RtfBodyDestination *m_body = nullptr;
+    RtfPictureDestination *m_picture = nullptr;
+    RtfKeptGroupDestination *m_keptInText = nullptr;
+    RtfKeptGroupDestination *m_keptDocument = nullptr;
+    RtfPageSetup m_pageSetup;
+    RtfReadReport m_report;
+    int m_annotations = 0;
+    int m_annotationIds = 0;
+    bool m_shpPictSeen = false;
+    qsizetype m_wordStart = 0; // the backslash of the control word being handled
     std::vector<RtfGroupState> m_stack;
     int m_overflowDepth = 0;
     int m_fallbackToSkip = 0;

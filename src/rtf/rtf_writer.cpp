@@ -3,12 +3,18 @@
 #include "rtf/rtf_character_style.h"
 #include "rtf/rtf_color_list.h"
 #include "rtf/rtf_font_list.h"
+#include "rtf/rtf_format_properties.h"
+#include "rtf/rtf_kept_group.h"
+#include "rtf/rtf_kept_group_writer.h"
 #include "rtf/rtf_output.h"
+#include "rtf/rtf_page_setup.h"
 #include "rtf/rtf_paragraph_style.h"
+#include "rtf/rtf_picture_writer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
 #include <string>
 #include <vector>
 
@@ -19,13 +25,16 @@
 //             └─ per fragment > RtfCharacterStyles       changes of character formatting,
 //                               (RtfFontList, RtfColorList) numbering fonts and colours
 //             └─ text ───────> RtfOutput                 escaping, \u with GBK fallback
+//             └─ pictures ───> RtfPictureWriter          \pict, or a kept group as it came
+//                              (RtfKeptGroupWriter)      renumbered into the tables
 namespace {
 
 class RtfWriter
 {
 public:
     explicit RtfWriter(const QTextDocument &doc)
-        : m_doc(doc), m_styles(&m_fonts, &m_colors, defaultHalfPoints(doc))
+        : m_doc(doc), m_styles(&m_fonts, &m_colors, defaultHalfPoints(doc)),
+          m_kept(&m_fonts, &m_colors), m_pictures(doc, &m_kept)
     {
     }
 
@@ -35,11 +44,14 @@ private:
     static int defaultHalfPoints(const QTextDocument &doc);
     void writeBlock(const QTextBlock &block, bool pageBreakBefore);
     const std::string &paragraphWords(const QTextBlock &block, bool pageBreakBefore);
+    void writeDocumentParts(QByteArray *info, QByteArray *headers);
 
     const QTextDocument &m_doc;
     RtfFontList m_fonts;
     RtfColorList m_colors;
     RtfCharacterStyles m_styles;
+    RtfKeptGroupWriter m_kept;
+    RtfPictureWriter m_pictures;
     RtfOutput m_out;
     std::vector<std::string> m_paragraphWords; // by block format index
     std::string m_scratchWords;
@@ -75,10 +87,16 @@ void RtfWriter::writeBlock(const QTextBlock &block, bool pageBreakBefore)
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
-        m_styles.switchTo(m_styles.styleOf(fragment.charFormatIndex(), fragment.charFormat()),
-                          &m_out);
-        m_out.text(fragment.text());
+        const QTextCharFormat format = fragment.charFormat();
+        m_styles.switchTo(m_styles.styleOf(fragment.charFormatIndex(), format), &m_out);
         empty = false;
+        if (format.isImageFormat()) {
+            const QTextImageFormat image = format.toImageFormat();
+            for (int i = 0; i < fragment.length(); ++i)
+                m_pictures.write(image, &m_out);
+            continue;
+        }
+        m_out.text(fragment.text());
     }
     if (empty) {
         // The paragraph mark carries an empty line's format.
@@ -99,18 +117,43 @@ QByteArray RtfWriter::run()
         breakAfterPrevious = policy & QTextFormat::PageBreak_AlwaysAfter;
     }
 
+    QByteArray info;
+    QByteArray headers;
+    writeDocumentParts(&info, &headers);
+
     QByteArray rtf("{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052");
     rtf.append(m_fonts.table());
     if (!m_colors.isEmpty()) {
         rtf.append("\r\n");
         rtf.append(m_colors.table());
     }
-    rtf.append("\r\n{\\*\\generator Quorvane;}\\paperw11906\\paperh16838\\margl1800\\margr1800"
-               "\\margt1440\\margb1440\\viewkind4\\uc1\r\n");
+    rtf.append("\r\n{\\*\\generator Quorvane;}");
+    rtf.append(info);
+    rtf.append(RtfPageSetup::words(m_doc));
+    rtf.append("\\viewkind4\\uc1\r\n");
+    rtf.append(headers);
     const std::string &body = m_out.bytes();
     rtf.append(body.data(), qsizetype(body.size()));
     rtf.append("}\r\n");
     return rtf;
+}
+
+// \info and the headers and footers the document was read with, each where it belongs.
+void RtfWriter::writeDocumentParts(QByteArray *info, QByteArray *headers)
+{
+    const QVariantList parts =
+        m_doc.rootFrame()->frameFormat().property(RtfFormat::DocumentGroups).toList();
+    for (const QVariant &part : parts) {
+        const RtfKeptGroup group = RtfKeptGroup::fromVariant(part);
+        QByteArray *into = group.place == RtfKeptGroup::Place::Info ? info : headers;
+        const std::string bytes = m_kept.bytesFor(group);
+        if (group.uc != 1)
+            into->append("{\\uc" + QByteArray::number(group.uc));
+        into->append(bytes.data(), qsizetype(bytes.size()));
+        if (group.uc != 1)
+            into->append('}');
+        into->append("\r\n");
+    }
 }
 
 } // namespace

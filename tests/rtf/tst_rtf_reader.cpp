@@ -133,8 +133,8 @@ void TstRtfReader::text_data()
         << QByteArray("{\\rtf1 see {\\field{\\*\\fldinst{HYPERLINK \"http://x\"}}{\\fldrslt{\\ul "
                       "link}}} end}")
         << s("see link end");
-    QTest::newRow("picture dropped")
-        << QByteArray("{\\rtf1 a{\\pict\\pngblip\\picw10 89504e470d0a1a0a}b}") << s("ab");
+    QTest::newRow("picture as one object")
+        << QByteArray("{\\rtf1 a{\\pict\\pngblip\\picw10 89504e470d0a1a0a}b}") << s("a\uFFFCb");
     QTest::newRow("bin data skipped byte exact")
         << QByteArray("{\\rtf1 a{\\*\\shprslt\\bin7 }{\\par}}c}") << s("ac");
     QTest::newRow("bin in text") << QByteArray("{\\rtf1 a\\bin3 {}\\b}") << s("ab");
