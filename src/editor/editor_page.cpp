@@ -14,11 +14,14 @@
 #include "editor/undo_history.h"
 #include "links/link_frames.h"
 #include "results/transfer_block.h"
+#include "rtf/rtf_format_properties.h"
+#include "rtf/rtf_read_report.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,6 +34,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <exception>
@@ -71,6 +75,30 @@ void replaceContent(QTextDocument *doc, const QTextDocumentFragment &content)
     cursor.setCharFormat(QTextCharFormat());
     cursor.insertFragment(content);
     cursor.endEditBlock();
+}
+
+// What a read kept on the document beyond its text (page, headers, the loss report): a new
+// document has none of the old one's.
+void forgetReadDocument(QTextDocument *doc)
+{
+    QTextFrame *root = doc->rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    bool any = false;
+    for (const int property :
+         {RtfFormat::DocumentGroups, RtfFormat::UnkeptContent, RtfFormat::PaperWidth,
+          RtfFormat::PaperHeight, RtfFormat::MarginLeft, RtfFormat::MarginRight,
+          RtfFormat::MarginTop, RtfFormat::MarginBottom, RtfFormat::Gutter, RtfFormat::Landscape,
+          RtfFormat::TitlePage}) {
+        any = any || format.hasProperty(property);
+        format.clearProperty(property);
+    }
+    if (any)
+        root->setFrameFormat(format);
+}
+
+bool samePath(const QString &a, const QString &b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
 } // namespace
@@ -213,6 +241,9 @@ void EditorPage::newDocument()
     QTextDocument plain;
     plain.setPlainText(headingText() + u'\n');
     replaceContent(m_edit->document(), QTextDocumentFragment(&plain));
+    forgetReadDocument(m_edit->document());
+    m_unkept.clear();
+    m_unkeptPath.clear();
     m_edit->moveCursor(QTextCursor::End);
 }
 
@@ -250,6 +281,10 @@ bool EditorPage::openFrom(const QString &path)
     m_unsaved = false;
     m_recovery->discard();
     m_tools->recentFiles()->add(path);
+    m_unkept = rtfUnkeptContent(*m_edit->document());
+    m_unkeptPath = m_unkept.isEmpty() ? QString() : path;
+    if (!m_unkept.isEmpty())
+        showUnkeptContent(path);
     return true;
 }
 
@@ -262,6 +297,8 @@ void EditorPage::restoreUnsaved(const QTextDocument &content)
 
 bool EditorPage::saveTo(const QString &path)
 {
+    if (!confirmLosingContent(path))
+        return false;
     QString error;
     if (!EditorFile::save(path, *m_edit->document(), &error)) {
         showFileError(error);
@@ -270,6 +307,10 @@ bool EditorPage::saveTo(const QString &path)
     m_unsaved = false;
     m_recovery->discard();
     m_tools->recentFiles()->add(path);
+    if (samePath(path, m_unkeptPath)) {
+        m_unkept.clear(); // the file no longer holds it
+        m_unkeptPath.clear();
+    }
     return true;
 }
 
@@ -384,6 +425,33 @@ QString EditorPage::askFileName(bool forSaving)
 void EditorPage::showFileError(const QString &message)
 {
     QMessageBox::warning(this, pageTitle(), message);
+}
+
+void EditorPage::showUnkeptContent(const QString &path)
+{
+    QMessageBox::information(
+        this, pageTitle(),
+        QStringLiteral("文件“%1”中有编辑器无法保留的内容：%2。保存时这些内容将会丢失。")
+            .arg(QFileInfo(path).fileName(), m_unkept.join(QStringLiteral("，"))));
+}
+
+// Only a save over the opened file loses what it holds; another name leaves it there.
+bool EditorPage::confirmLosingContent(const QString &path)
+{
+    if (m_unkept.isEmpty() || !samePath(path, m_unkeptPath))
+        return true;
+    QMessageBox box(QMessageBox::Question, pageTitle(),
+                    QStringLiteral("保存到“%1”会丢失其中的%2。仍要保存吗？")
+                        .arg(QFileInfo(path).fileName(), m_unkept.join(QStringLiteral("，"))),
+                    QMessageBox::NoButton, this);
+    QPushButton *save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    save->setObjectName(QStringLiteral("save"));
+    cancel->setObjectName(QStringLiteral("cancel"));
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == save;
 }
 
 bool EditorPage::confirmClose()

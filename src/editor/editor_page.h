@@ -7,6 +7,7 @@
 
 #include "editor/selection_format.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -51,7 +52,8 @@ public:
     void Toolbar1_ButtonClick(const QString &key);
 
     // The file and print work without their dialogs; open and save show a message
-    // naming the file when it fails, and the editor keeps its content.
+    // naming the file when it fails, and the editor keeps its content. A file holding what
+    // the editor cannot keep says so when opened, and saving over it asks first.
     bool openFrom(const QString &path);
     bool saveTo(const QString &path);
     // A recovered document replaces the content and counts as unsaved.
@@ -83,6 +85,8 @@ private:
 
     QString askFileName(bool forSaving);
     void showFileError(const QString &message);
+    void showUnkeptContent(const QString &path);
+    bool confirmLosingContent(const QString &path);
     void showContextMenu(const QPoint &globalPos);
     void syncFormatActions();
     QAction *action(const char *key) const;
@@ -97,4 +101,7 @@ private:
     std::unique_ptr<UndoHistory> m_history;
     RecoveryCopy *m_recovery = nullptr;
     bool m_unsaved = false;
+    // The opened file whose content a save over it would lose, and what that is.
+    QString m_unkeptPath;
+    QStringList m_unkept;
 };

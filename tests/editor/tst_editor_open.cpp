@@ -3,9 +3,11 @@
 #include "editor/undo_history.h"
 #include "rtf/rtf_reader.h"
 #include "rtf/rtf_test_support.h"
+#include "support/message_box.h"
 #include "support/typing.h"
 
 #include <QPointer>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -27,6 +29,8 @@ private slots:
     void open_freesTheDocumentItReplaces();
     void open_failureKeepsDocument();
     void openEditSave_keepsColoursAndParagraphFormats();
+    void open_fileWithComments_warnsAndSavingOverItAsks();
+    void open_fileLosingNothing_staysQuiet();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes)
@@ -36,6 +40,23 @@ private:
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return QString();
         return path;
+    }
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Whether saving to path asks anything (a question would be answered 取消).
+    bool saveAsks(const QString &path, bool *saved)
+    {
+        QObject scope;
+        bool asked = false;
+        onNextMessageBox(&scope, [&asked](QMessageBox *box) {
+            asked = true;
+            box->reject();
+        });
+        *saved = m_page->saveTo(path);
+        return asked;
     }
     QTextEdit *edit() const { return m_page->editor(); }
     void click(const char *key) { m_page->Toolbar1_ButtonClick(QLatin1String(key)); }
@@ -173,6 +194,80 @@ void TestEditorOpen::openEditSave_keepsColoursAndParagraphFormats()
     QTextDocument reread;
     readRtf(file.readAll(), &reread);
     QCOMPARE(rtftest::describeLayout(reread), shown);
+}
+
+void TestEditorOpen::open_fileWithComments_warnsAndSavingOverItAsks()
+{
+    const QByteArray original = "{\\rtf1\\ansi a{\\*\\atnid W}\\chatn{\\*\\annotation note}b"
+                                "{\\header h}\\par}";
+    const QString path = writeFile(u"批注.rtf"_s, original);
+    QString shown;
+    closeNextMessageBox(m_page.get(), &shown);
+    QVERIFY(m_page->openFrom(path));
+    QVERIFY2(shown.contains(u"批注 1 处"_s) && shown.contains(u"批注.rtf"_s), qPrintable(shown));
+
+    // Another name loses nothing in the opened file: no question.
+    bool saved = false;
+    QVERIFY(!saveAsks(m_dir->filePath(u"副本.rtf"_s), &saved));
+    QVERIFY(saved);
+
+    // Over the file itself: 取消 leaves it as it was.
+    QString question;
+    QStringList buttons;
+    onNextMessageBox(m_page.get(), [&](QMessageBox *box) {
+        question = box->text();
+        for (QAbstractButton *b : box->buttons())
+            buttons << b->text();
+        box->findChild<QPushButton *>(u"cancel"_s)->click();
+    });
+    QVERIFY(!m_page->saveTo(path));
+    QVERIFY2(question.contains(u"批注 1 处"_s), qPrintable(question));
+    QCOMPARE(buttons, QStringList({u"保存"_s, u"取消"_s}));
+    QCOMPARE(readFile(path), original);
+
+    onNextMessageBox(m_page.get(),
+                     [](QMessageBox *box) { box->findChild<QPushButton *>(u"save"_s)->click(); });
+    QVERIFY(m_page->saveTo(path));
+    const QByteArray written = readFile(path);
+    QVERIFY(!written.contains("annotation"));
+    QVERIFY(written.contains("{\\header h}"));
+    QVERIFY(!m_page->hasUnsavedChanges());
+    // The file holds no comment any more: the next save asks nothing.
+    QVERIFY(!saveAsks(path, &saved));
+    QVERIFY(saved);
+}
+
+void TestEditorOpen::open_fileLosingNothing_staysQuiet()
+{
+    // Headers, pictures and metafiles are kept: nothing to warn about.
+    const QString kept = writeFile(
+        u"kept.rtf"_s, "{\\rtf1\\ansi{\\header h}a{\\pict\\wmetafile8\\picw10\\pich10 0100}\\par}");
+    {
+        QObject scope;
+        bool asked = false;
+        onNextMessageBox(&scope, [&asked](QMessageBox *box) {
+            asked = true;
+            box->reject();
+        });
+        QVERIFY(m_page->openFrom(kept));
+        QVERIFY(!asked);
+    }
+    bool saved = false;
+    QVERIFY(!saveAsks(kept, &saved));
+    QVERIFY(saved);
+    QVERIFY(readFile(kept).contains("{\\pict\\wmetafile8\\picw10\\pich10 0100}"));
+
+    // After "new" the comments of the file opened before are no concern of a save over it.
+    const QString commented =
+        writeFile(u"c.rtf"_s, "{\\rtf1 a\\chatn{\\*\\annotation note}{\\header h}\\par}");
+    QString shown;
+    closeNextMessageBox(m_page.get(), &shown);
+    QVERIFY(m_page->openFrom(commented));
+    QVERIFY(!shown.isEmpty());
+    click("new");
+    QVERIFY(!saveAsks(commented, &saved));
+    QVERIFY(saved);
+    QVERIFY(!readFile(commented).contains("header")); // the old document's parts went with it
 }
 
 QTEST_MAIN(TestEditorOpen)
