@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the RTF reader; whatever it reads must come back unchanged
-// through the writer and the reader again (text, paragraph and character formats).
+// through the writer and the reader again (text, paragraph and character formats, pictures).
 
 #include "rtf/rtf_format_properties.h"
 #include "rtf/rtf_reader.h"
@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextImageFormat>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +53,15 @@ QString signature(const QTextDocument &doc)
                                      .arg(int(format.verticalAlignment()))
                                      .arg(format.fontFamilies().toStringList().join(u','))
                                      .arg(colors(format));
+            if (format.isImageFormat()) {
+                // Pictures and kept groups: their shown size, and which of the two.
+                const QTextImageFormat image = format.toImageFormat();
+                out +=
+                    QStringLiteral("<%1x%2%3>")
+                        .arg(image.width())
+                        .arg(image.height())
+                        .arg(image.hasProperty(RtfFormat::KeptGroup) ? QChar(u'k') : QChar(u'p'));
+            }
             if (name != last)
                 out += name;
             last = name;

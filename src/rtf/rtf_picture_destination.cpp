@@ -115,8 +115,7 @@ void RtfPictureDestination::end(std::string_view groupBytes)
     if (m_container) {
         m_container->pictureInside(m_picture);
     } else {
-        m_inserter->insertPicture(
-            m_picture, QByteArray(groupBytes.data(), qsizetype(groupBytes.size())), m_uc, m_props);
+        m_inserter->insertPicture(m_picture, RtfKeptGroup::asGroup(groupBytes), m_uc, m_props);
     }
     m_picture = RtfPicture();
     m_container = nullptr;
