@@ -210,10 +210,11 @@ bool RtfParser::openDestination(RtfWord word, RtfGroupState &state)
 {
     switch (word) {
     case RtfWord::FontTbl:
-        state.destination = &m_fonts;
-        return true;
     case RtfWord::ColorTbl:
-        state.destination = &m_colors;
+        // A table inside a kept group is part of that group, not of this document.
+        if (!insideKeptGroup(state))
+            state.destination =
+                word == RtfWord::FontTbl ? static_cast<RtfDestination *>(&m_fonts) : &m_colors;
         return true;
     case RtfWord::SkipDestination:
         state.destination = nullptr;
