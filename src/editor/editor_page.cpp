@@ -34,6 +34,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <exception>
@@ -390,8 +391,19 @@ void EditorPage::insertPicture(const PictureInsertion::Picture &picture)
     const int barWidth = bar->isVisible() ? 0 : bar->sizeHint().width();
     const qreal room =
         m_edit->viewport()->width() - barWidth - 2 * m_edit->document()->documentMargin() - 4;
+    const qreal width = PictureInsertion::shownSize(picture.image, room > 16 ? room : 16).width();
     QTextCursor cursor = m_edit->textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    // Qt leaves a picture undrawn that is too wide for the rest of the line it follows:
+    // such a picture starts a paragraph of its own.
+    const QTextLayout *layout = cursor.block().layout();
+    const int inBlock = cursor.position() - cursor.block().position();
+    const QTextLine line = layout ? layout->lineForTextPosition(inBlock) : QTextLine();
+    if (!cursor.atBlockStart() && line.isValid() && line.cursorToX(inBlock) + width > room)
+        cursor.insertBlock();
     PictureInsertion::insert(cursor, picture, room > 16 ? room : 16);
+    cursor.endEditBlock();
     m_edit->setTextCursor(cursor);
     m_edit->ensureCursorVisible();
 }

@@ -76,6 +76,7 @@ private slots:
     void insertImage_keepsPngAndJpegBytesScalesToPage();
     void insertImage_menuItemAsksForFile();
     void insertImage_unreadableFileSaysSoInChinese();
+    void insertImage_tooWideForLineStartsParagraph();
     void paste_pictureOnlyClipboardInsertsPicture();
     void ctrlClick_opensWebAndMailLinksOnly_data();
     void ctrlClick_opensWebAndMailLinksOnly();
@@ -209,6 +210,27 @@ void TestEditorRichContent::insertImage_unreadableFileSaysSoInChinese()
     QVERIFY(message.contains(QStringLiteral("假图片.png")));
     QVERIFY(message.contains(QStringLiteral("不是可以读取的图片")));
     QCOMPARE(edit()->toPlainText(), before);
+}
+
+void TestEditorRichContent::insertImage_tooWideForLineStartsParagraph()
+{
+    const QString wide = m_dir.filePath(QStringLiteral("wide.png"));
+    const QString small = m_dir.filePath(QStringLiteral("small.png"));
+    QVERIFY(stripes(3000, 300).save(wide));
+    QVERIFY(stripes(16, 16).save(small));
+    typeText(edit(), QStringLiteral("\n附图："));
+    QVERIFY(m_page->insertPictureFrom(small));
+    QCOMPARE(edit()->textCursor().block().text(),
+             QStringLiteral("附图：") + QChar::ObjectReplacementCharacter);
+    QVERIFY(m_page->insertPictureFrom(wide));
+    QCOMPARE(edit()->textCursor().block().text(), QString(QChar::ObjectReplacementCharacter));
+    QCOMPARE(edit()->textCursor().block().previous().text(),
+             QStringLiteral("附图：") + QChar::ObjectReplacementCharacter);
+    // One step for the history: undo takes the picture and its paragraph away together.
+    QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit()->textCursor().block().text(),
+             QStringLiteral("附图：") + QChar::ObjectReplacementCharacter);
+    QVERIFY(!edit()->textCursor().block().next().isValid());
 }
 
 void TestEditorRichContent::paste_pictureOnlyClipboardInsertsPicture()
