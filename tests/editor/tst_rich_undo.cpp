@@ -207,7 +207,7 @@ void TestRichUndo::plainTyping_keepsNoFormattedCopies()
 void TestRichUndo::randomRichEdits_undoRedoMatchRecord_data()
 {
     QTest::addColumn<quint32>("seed");
-    for (quint32 seed = 1; seed <= 6; ++seed)
+    for (quint32 seed = 1; seed <= 8; ++seed)
         QTest::addRow("seed %u", seed) << seed;
 }
 
@@ -235,7 +235,7 @@ void TestRichUndo::randomRichEdits_undoRedoMatchRecord()
     };
 
     for (int step = 0; step < 60; ++step) {
-        const int kind = random.bounded(10);
+        const int kind = random.bounded(11);
         QTextCursor cursor = caretAnywhereOutsideTables();
         switch (kind) {
         case 0:
@@ -269,6 +269,19 @@ void TestRichUndo::randomRichEdits_undoRedoMatchRecord()
                 break;
             edit()->setTextCursor(range);
             QTest::keyClick(edit(), random.bounded(2) ? Qt::Key_Delete : Qt::Key_Backspace);
+            changed();
+            break;
+        }
+        case 9: { // typing over a selection, pictures and formats in it
+            QTextCursor range(doc());
+            range.setPosition(cursor.position());
+            range.setPosition(
+                qMin(doc()->characterCount() - 1, cursor.position() + 1 + random.bounded(6)),
+                QTextCursor::KeepAnchor);
+            if (range.hasComplexSelection())
+                break;
+            edit()->setTextCursor(range);
+            typeText(edit(), QStringLiteral("换"));
             changed();
             break;
         }
