@@ -7,7 +7,8 @@ int CharacterTally::countIn(QStringView text)
         const char16_t u = c.unicode();
         if (u <= 0x20) // the common case first: ASCII blanks and controls
             continue;
-        if (u < 0x7F || (!c.isSpace() && !c.isLowSurrogate() && u != 0xFDD0 && u != 0xFDD1))
+        if (u < 0x7F || (!c.isSpace() && !c.isLowSurrogate() && u != 0xFDD0 && u != 0xFDD1 &&
+                         u != QChar::ObjectReplacementCharacter)) // a picture is no character
             ++count;
     }
     return count;

@@ -106,6 +106,8 @@ QMenu *createContextMenu(QWidget *owner)
         QAction *action = menu->addAction(QString::fromUtf16(caption));
         action->setObjectName(QLatin1String(name));
     }
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("插入图片…"))->setObjectName(QStringLiteral("insertImage"));
     return menu;
 }
 

@@ -6,6 +6,7 @@
 #include "editor/editor_file.h"
 #include "editor/editor_printing.h"
 #include "editor/editor_tools.h"
+#include "editor/link_opening.h"
 #include "editor/recent_files.h"
 #include "editor/recovery_copy.h"
 #include "editor/rich_text_box.h"
@@ -28,13 +29,16 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <exception>
@@ -155,7 +159,13 @@ EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
         const QString command = QLatin1String(key);
         connect(a, &QAction::triggered, this, [this, command] { Toolbar1_ButtonClick(command); });
     }
+    connect(m_menu->findChild<QAction *>(QStringLiteral("insertImage")), &QAction::triggered, this,
+            &EditorPage::insertPictureCommand);
     connect(m_edit, &RichTextBox::commandKeyPressed, this, &EditorPage::Toolbar1_ButtonClick);
+    connect(m_edit, &RichTextBox::aboutToRemove, this, &EditorPage::noteRemoval);
+    connect(m_edit, &RichTextBox::removalHandled, this,
+            [this] { m_history->dropPendingRemoval(); });
+    connect(m_edit, &RichTextBox::linkActivated, this, &EditorPage::openLink);
     connect(m_edit, &RichTextBox::contextMenuWanted, this, &EditorPage::showContextMenu);
     connect(m_edit, &QTextEdit::currentCharFormatChanged, this, &EditorPage::syncFormatActions);
     connect(m_edit, &QTextEdit::cursorPositionChanged, this, &EditorPage::syncFormatActions);
@@ -236,8 +246,14 @@ void EditorPage::runCommand(const QString &key)
     syncFormatActions();
 }
 
+void EditorPage::noteRemoval(int start, int length)
+{
+    m_history->prepareRemoval(start, length);
+}
+
 void EditorPage::newDocument()
 {
+    noteRemoval(0, m_edit->document()->characterCount() - 1);
     QTextDocument plain;
     plain.setPlainText(headingText() + u'\n');
     replaceContent(m_edit->document(), QTextDocumentFragment(&plain));
@@ -290,6 +306,7 @@ bool EditorPage::openFrom(const QString &path)
 
 void EditorPage::restoreUnsaved(const QTextDocument &content)
 {
+    noteRemoval(0, m_edit->document()->characterCount() - 1);
     replaceContent(m_edit->document(), QTextDocumentFragment(&content));
     m_edit->moveCursor(QTextCursor::Start);
     m_unsaved = true;
@@ -355,7 +372,18 @@ void EditorPage::cutSelection()
 
 void EditorPage::pasteClipboard()
 {
-    m_edit->replaceSelectionWithPlainText(QGuiApplication::clipboard()->text());
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    const QTextCursor cursor = m_edit->textCursor();
+    noteRemoval(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+    // A screenshot comes without text; text, even with a picture beside it, stays text.
+    if (data && !data->hasText() && data->hasImage()) {
+        const QImage image = qvariant_cast<QImage>(data->imageData());
+        if (!image.isNull())
+            insertPicture(PictureInsertion::fromImage(image));
+    } else {
+        m_edit->replaceSelectionWithPlainText(QGuiApplication::clipboard()->text());
+    }
+    m_history->dropPendingRemoval();
 }
 
 void EditorPage::deleteSelection()
@@ -363,8 +391,67 @@ void EditorPage::deleteSelection()
     QTextCursor cursor = m_edit->textCursor();
     if (!cursor.hasSelection())
         return;
+    noteRemoval(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
     cursor.removeSelectedText();
     m_edit->setTextCursor(cursor);
+    m_history->dropPendingRemoval();
+}
+
+void EditorPage::insertPictureCommand()
+{
+    QFileDialog dialog(this, QStringLiteral("插入图片"), QString(), PictureInsertion::fileFilter());
+    dialog.setObjectName(QStringLiteral("insertImageDialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    m_edit->setFocus();
+    if (chosen)
+        insertPictureFrom(dialog.selectedFiles().constFirst());
+}
+
+bool EditorPage::insertPictureFrom(const QString &path)
+{
+    PictureInsertion::Picture picture;
+    QString error;
+    if (!PictureInsertion::loadFile(path, &picture, &error)) {
+        showFileError(error);
+        return false;
+    }
+    const QTextCursor cursor = m_edit->textCursor();
+    noteRemoval(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+    insertPicture(picture);
+    m_history->dropPendingRemoval();
+    return true;
+}
+
+void EditorPage::insertPicture(const PictureInsertion::Picture &picture)
+{
+    // As wide as the editor shows a line, also once a tall picture brings in the scroll bar,
+    // less the margins and room for the caret.
+    const QScrollBar *bar = m_edit->verticalScrollBar();
+    const int barWidth = bar->isVisible() ? 0 : bar->sizeHint().width();
+    const qreal room =
+        m_edit->viewport()->width() - barWidth - 2 * m_edit->document()->documentMargin() - 4;
+    const qreal width = PictureInsertion::shownSize(picture.image, room > 16 ? room : 16).width();
+    QTextCursor cursor = m_edit->textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    // Qt leaves a picture undrawn that is too wide for the rest of the line it follows:
+    // such a picture starts a paragraph of its own.
+    const QTextLayout *layout = cursor.block().layout();
+    const int inBlock = cursor.position() - cursor.block().position();
+    const QTextLine line = layout ? layout->lineForTextPosition(inBlock) : QTextLine();
+    if (!cursor.atBlockStart() && line.isValid() && line.cursorToX(inBlock) + width > room)
+        cursor.insertBlock();
+    PictureInsertion::insert(cursor, picture, room > 16 ? room : 16);
+    cursor.endEditBlock();
+    m_edit->setTextCursor(cursor);
+    m_edit->ensureCursorVisible();
+}
+
+void EditorPage::openLink(const QString &href)
+{
+    LinkOpening::open(href);
 }
 
 void EditorPage::toggleStyle(Style style)

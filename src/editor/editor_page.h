@@ -5,6 +5,7 @@
 //              ├─ wenjian context menu, Label38, Frame12 (links/)
 //              └─ EditorFile (RTF / plain text), EditorPrinting, TransferBlock
 
+#include "editor/picture_insertion.h"
 #include "editor/selection_format.h"
 
 #include <QStringList>
@@ -56,6 +57,8 @@ public:
     // the editor cannot keep says so when opened, and saving over it asks first.
     bool openFrom(const QString &path);
     bool saveTo(const QString &path);
+    // "插入图片…" without its dialog: the picture at the caret, or a message saying why not.
+    bool insertPictureFrom(const QString &path);
     // A recovered document replaces the content and counts as unsaved.
     void restoreUnsaved(const QTextDocument &content);
     // The printer's print range chooses the selection or the whole document.
@@ -80,6 +83,11 @@ private:
     void cutSelection();
     void pasteClipboard();
     void deleteSelection();
+    void insertPictureCommand();
+    void insertPicture(const PictureInsertion::Picture &picture);
+    // The history keeps what the selection (or the whole text) holds before it goes.
+    void noteRemoval(int start, int length);
+    void openLink(const QString &href);
     void toggleStyle(SelectionFormat::Style style);
     void setSelAlignment(int value);
 

@@ -1,6 +1,9 @@
 #include "editor/rich_text_box.h"
 
+#include "editor/key_removal.h"
+
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -11,6 +14,7 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
     setAccessibleName(QStringLiteral("编辑区"));
     setUndoRedoEnabled(false); // the page keeps its own history
     setAcceptRichText(false);
+    viewport()->setMouseTracking(true); // the pointer shows where a link is
 }
 
 QString RichTextBox::commandKeyFor(const QKeyEvent *event)
@@ -51,7 +55,34 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    const KeyRemoval::Span removal = KeyRemoval::spanRemovedBy(textCursor(), event);
+    if (removal.length <= 0) {
+        QTextEdit::keyPressEvent(event);
+        return;
+    }
+    emit aboutToRemove(removal.start, removal.length);
     QTextEdit::keyPressEvent(event);
+    emit removalHandled();
+}
+
+void RichTextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QTextCursor cursor = textCursor();
+    const bool replaces = cursor.hasSelection() &&
+                          (!event->commitString().isEmpty() || !event->preeditString().isEmpty());
+    if (replaces)
+        emit aboutToRemove(cursor.selectionStart(),
+                           cursor.selectionEnd() - cursor.selectionStart());
+    QTextEdit::inputMethodEvent(event);
+    if (replaces)
+        emit removalHandled();
+}
+
+void RichTextBox::mouseMoveEvent(QMouseEvent *event)
+{
+    const QString href = anchorAt(event->position().toPoint());
+    viewport()->setCursor(href.isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
+    QTextEdit::mouseMoveEvent(event);
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent *event)
@@ -60,6 +91,14 @@ void RichTextBox::mousePressEvent(QMouseEvent *event)
         emit contextMenuWanted(event->globalPosition().toPoint());
         event->accept();
         return;
+    }
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::ControlModifier) {
+        const QString href = anchorAt(event->position().toPoint());
+        if (!href.isEmpty()) {
+            emit linkActivated(href);
+            event->accept();
+            return;
+        }
     }
     QTextEdit::mousePressEvent(event);
 }

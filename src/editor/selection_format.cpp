@@ -4,6 +4,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 
 namespace SelectionFormat {
 
@@ -20,13 +21,10 @@ bool hasStyle(const QTextCharFormat &format, Style style)
     return false;
 }
 
-bool selectionHasStyle(const QTextCursor &cursor, const QTextCharFormat &caretFormat, Style style)
+namespace {
+
+bool rangeHasStyle(const QTextDocument *doc, int start, int end, Style style)
 {
-    if (!cursor.hasSelection())
-        return hasStyle(caretFormat, style);
-    const int start = cursor.selectionStart();
-    const int end = cursor.selectionEnd();
-    const QTextDocument *doc = cursor.document();
     for (QTextBlock block = doc->findBlock(start); block.isValid() && block.position() < end;
          block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -38,6 +36,30 @@ bool selectionHasStyle(const QTextCursor &cursor, const QTextCharFormat &caretFo
         }
     }
     return true;
+}
+
+} // namespace
+
+bool selectionHasStyle(const QTextCursor &cursor, const QTextCharFormat &caretFormat, Style style)
+{
+    if (!cursor.hasSelection())
+        return hasStyle(caretFormat, style);
+    QTextTable *table = cursor.currentTable();
+    if (cursor.hasComplexSelection() && table) {
+        // Cells picked out of a table: only those, not the cells between them in text order.
+        int firstRow = 0, rows = 0, firstColumn = 0, columns = 0;
+        cursor.selectedTableCells(&firstRow, &rows, &firstColumn, &columns);
+        for (int r = firstRow; r < firstRow + rows; ++r) {
+            for (int c = firstColumn; c < firstColumn + columns; ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                if (!rangeHasStyle(cursor.document(), cell.firstPosition(), cell.lastPosition(),
+                                   style))
+                    return false;
+            }
+        }
+        return true;
+    }
+    return rangeHasStyle(cursor.document(), cursor.selectionStart(), cursor.selectionEnd(), style);
 }
 
 QTextCharFormat styleFormat(Style style, bool on)

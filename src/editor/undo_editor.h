@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTextDocumentFragment>
 
 // What the undo history needs of an editor. Positions count characters from 0; a
 // paragraph break is one character ('\n').
@@ -19,4 +20,17 @@ public:
     // Keeps the selection from flickering while a step is applied.
     virtual void setSelectionHidden(bool hidden) = 0;
     virtual void takeFocus() = 0;
+
+    // The range in formatted form when typing its plain text back at start would not
+    // give it as it is; null when plain text does (an editor of plain text: always).
+    virtual QTextDocumentFragment richRange(int start, int length) const
+    {
+        Q_UNUSED(start);
+        Q_UNUSED(length);
+        return {};
+    }
+    virtual void replaceSelectionFormatted(const QTextDocumentFragment &content)
+    {
+        replaceSelection(content.toPlainText());
+    }
 };

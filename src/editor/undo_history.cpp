@@ -4,6 +4,7 @@
 
 #include <QScopeGuard>
 #include <algorithm>
+#include <utility>
 
 UndoHistory::UndoHistory(UndoEditor *editor) : m_editor(editor), m_newest(editor->text()) {}
 
@@ -11,6 +12,7 @@ void UndoHistory::Record(int position, int charsRemoved, int charsAdded)
 {
     if (!m_trackChanges)
         return;
+    const PendingRemoval pending = std::exchange(m_pending, PendingRemoval());
     const qsizetype oldLen = m_newest.size();
     const qsizetype newLen = m_editor->textLength();
     const qsizetype pos = std::clamp<qsizetype>(position, 0, oldLen);
@@ -18,6 +20,7 @@ void UndoHistory::Record(int position, int charsRemoved, int charsAdded)
     const qsizetype added =
         std::clamp<qsizetype>(charsAdded, 0, std::max<qsizetype>(0, newLen - pos));
     if (oldLen - removed + added != newLen) {
+        m_pending = pending;
         Record(); // the reported range does not add up: compare the whole text
         return;
     }
@@ -26,20 +29,69 @@ void UndoHistory::Record(int position, int charsRemoved, int charsAdded)
     if (change.isEmpty())
         return; // formatting only
     change.Start += qint32(pos);
-    appendSnapshot(m_editor->selectionStart(), change);
+    auto formatted = formattedStep(change, pending);
+    appendSnapshot(m_editor->selectionStart(), change, std::move(formatted));
 }
 
 void UndoHistory::Record()
 {
     if (!m_trackChanges)
         return;
-    const TextDelta change = smallestDelta(m_newest, m_editor->text());
+    const PendingRemoval pending = std::exchange(m_pending, PendingRemoval());
+    TextDelta change = smallestDelta(m_newest, m_editor->text());
     if (change.isEmpty())
         return;
-    appendSnapshot(m_editor->selectionStart(), change);
+    auto formatted = formattedStep(change, pending);
+    appendSnapshot(m_editor->selectionStart(), change, std::move(formatted));
 }
 
-void UndoHistory::appendSnapshot(int selStart, const TextDelta &change)
+void UndoHistory::prepareRemoval(int start, int length)
+{
+    m_pending = PendingRemoval();
+    if (!m_trackChanges || length <= 0)
+        return;
+    m_pending.Content = m_editor->richRange(start, length);
+    if (!m_pending.Content.isEmpty()) {
+        m_pending.Start = start;
+        m_pending.Length = length;
+    }
+}
+
+std::shared_ptr<FormattedStep> UndoHistory::formattedStep(TextDelta &change,
+                                                          const PendingRemoval &pending) const
+{
+    const qint32 pendingEnd = pending.Start + pending.Length;
+    if (!pending.Content.isEmpty() && change.Start >= pending.Start &&
+        change.Start + change.SpanLen <= pendingEnd) {
+        // The whole removed span is what comes back, not just the characters that differ.
+        const qint32 afterLen = pending.Length + qint32(change.Text.size()) - change.SpanLen;
+        if (afterLen >= 0) {
+            if (afterLen != qint32(change.Text.size()) || pending.Start != change.Start)
+                change.Text = m_editor->textRange(pending.Start, afterLen);
+            change.Start = pending.Start;
+            change.SpanLen = pending.Length;
+            auto step = std::make_shared<FormattedStep>();
+            step->Start = pending.Start;
+            step->BeforeLen = pending.Length;
+            step->AfterLen = afterLen;
+            step->Before = pending.Content;
+            return step;
+        }
+    }
+    // Paragraphs, tables and pictures go in as a block that the caret need not mark the end
+    // of (a new table leaves it in the first cell): keep where they went.
+    if (change.SpanLen == 0 &&
+        (change.Text.contains(u'\n') || change.Text.contains(QChar::ObjectReplacementCharacter))) {
+        auto step = std::make_shared<FormattedStep>();
+        step->Start = change.Start;
+        step->AfterLen = qint32(change.Text.size());
+        return step;
+    }
+    return nullptr;
+}
+
+void UndoHistory::appendSnapshot(int selStart, const TextDelta &change,
+                                 std::shared_ptr<FormattedStep> formatted)
 {
     m_redoStack.clear();
     if (!m_undoStack.isEmpty()) {
@@ -53,6 +105,7 @@ void UndoHistory::appendSnapshot(int selStart, const TextDelta &change)
     UndoElement element;
     element.SelStart = selStart;
     element.TextLen = qint32(m_newest.size());
+    element.Formatted = std::move(formatted);
     m_undoStack.append(element);
 }
 
@@ -80,7 +133,9 @@ void UndoHistory::Undo()
     const QString previous = applyDelta(m_newest, before.Text);
 
     PlannedEdit planned;
-    if (before.TextLen < newest.TextLen) {
+    if (newest.Formatted) {
+        planned = planFromStep(*newest.Formatted, true, previous);
+    } else if (before.TextLen < newest.TextLen) {
         const qint32 d = newest.TextLen - before.TextLen;
         planned.change.Start = newest.SelStart - d;
         planned.change.SpanLen = d;
@@ -91,9 +146,12 @@ void UndoHistory::Undo()
         planned.change.Text = r;
         planned.selectInserted = selectsInserted(r);
     }
-    const QString shown = applyToEditor(planOrMend(planned, previous));
+    const PlannedEdit edit = planOrMend(planned, previous);
+    QTextDocumentFragment removed;
+    const QString shown = applyToEditor(edit, &removed);
 
     UndoElement moved = m_undoStack.takeLast();
+    keepFormatted(moved, edit, true, removed);
     moved.Text = smallestDelta(shown, m_newest);
     m_undoStack.last().Text = TextDelta();
     m_newest = shown;
@@ -113,7 +171,9 @@ void UndoHistory::redo()
     const qint32 current = qint32(m_newest.size());
 
     PlannedEdit planned;
-    if (next.TextLen < current) {
+    if (next.Formatted) {
+        planned = planFromStep(*next.Formatted, false, target);
+    } else if (next.TextLen < current) {
         planned.change.Start = next.SelStart;
         planned.change.SpanLen = current - next.TextLen;
     } else {
@@ -122,9 +182,12 @@ void UndoHistory::redo()
         planned.change.Text = r;
         planned.selectInserted = selectsInserted(r);
     }
-    const QString shown = applyToEditor(planOrMend(planned, target));
+    const PlannedEdit edit = planOrMend(planned, target);
+    QTextDocumentFragment removed;
+    const QString shown = applyToEditor(edit, &removed);
 
     UndoElement moved = m_redoStack.takeLast();
+    keepFormatted(moved, edit, false, removed);
     m_undoStack.last().Text = smallestDelta(shown, m_newest);
     moved.Text = TextDelta();
     m_newest = shown;
@@ -152,24 +215,63 @@ UndoHistory::PlannedEdit UndoHistory::planOrMend(const PlannedEdit &planned,
     if (deltaReproduces(m_newest, planned.change, target))
         return planned;
     // The step replaced text, or its caret does not mark it: take the span that differs.
-    PlannedEdit mended;
+    PlannedEdit mended; // plain: a formatted span that does not fit is left out
     mended.change = smallestDelta(m_newest, target);
     mended.selectInserted = selectsInserted(mended.change.Text);
     return mended;
 }
 
-QString UndoHistory::applyToEditor(const PlannedEdit &edit)
+QString UndoHistory::applyToEditor(const PlannedEdit &edit, QTextDocumentFragment *removed)
 {
     const TextDelta &c = edit.change;
     m_editor->setSelectionHidden(true);
     const auto show = qScopeGuard([this] { m_editor->setSelectionHidden(false); });
+    if (c.SpanLen > 0)
+        *removed = m_editor->richRange(c.Start, c.SpanLen);
     m_editor->select(c.Start, c.SpanLen);
-    m_editor->replaceSelection(c.Text);
+    if (edit.content.isEmpty())
+        m_editor->replaceSelection(c.Text);
+    else
+        m_editor->replaceSelectionFormatted(edit.content);
     if (edit.selectInserted)
         m_editor->select(c.Start, int(c.Text.size()));
     else
         m_editor->select(c.Start + int(c.Text.size()), 0);
     return m_editor->text();
+}
+
+UndoHistory::PlannedEdit UndoHistory::planFromStep(const FormattedStep &step, bool undo,
+                                                   const QString &target)
+{
+    PlannedEdit planned;
+    planned.fromStep = true;
+    planned.change.Start = step.Start;
+    planned.change.SpanLen = undo ? step.AfterLen : step.BeforeLen;
+    planned.change.Text = target.mid(step.Start, undo ? step.BeforeLen : step.AfterLen);
+    planned.content = undo ? step.Before : step.After;
+    planned.selectInserted = selectsInserted(planned.change.Text);
+    return planned;
+}
+
+void UndoHistory::keepFormatted(UndoElement &element, const PlannedEdit &edit, bool undo,
+                                const QTextDocumentFragment &removed)
+{
+    if (edit.fromStep && element.Formatted) {
+        (undo ? element.Formatted->After : element.Formatted->Before) = removed;
+        return;
+    }
+    element.Formatted.reset();
+    if (removed.isEmpty())
+        return;
+    // Plain text put the span back; the next replay of this step must bring back what it
+    // took away.
+    auto step = std::make_shared<FormattedStep>();
+    step->Start = edit.change.Start;
+    const qint32 put = qint32(edit.change.Text.size());
+    step->BeforeLen = undo ? put : edit.change.SpanLen;
+    step->AfterLen = undo ? edit.change.SpanLen : put;
+    (undo ? step->After : step->Before) = removed;
+    element.Formatted = std::move(step);
 }
 
 namespace {
@@ -195,6 +297,19 @@ QStringList UndoHistory::redoTexts() const
     return textsFrom(m_newest, m_redoStack);
 }
 
+namespace {
+// A fragment keeps a small document of its own: a rough figure for its heap.
+qsizetype formattedBytes(const FormattedStep &step)
+{
+    qsizetype bytes = 0;
+    for (const QTextDocumentFragment *f : {&step.Before, &step.After}) {
+        if (!f->isEmpty())
+            bytes += 4096 + 2 * f->toRawText().size();
+    }
+    return bytes;
+}
+} // namespace
+
 qsizetype UndoHistory::memoryUsage() const
 {
     // A QString's heap block: a header of about three pointers plus its characters.
@@ -204,8 +319,11 @@ qsizetype UndoHistory::memoryUsage() const
     qsizetype bytes = stringBytes(m_newest);
     for (const QList<UndoElement> *stack : {&m_undoStack, &m_redoStack}) {
         bytes += stack->capacity() * qsizetype(sizeof(UndoElement));
-        for (const UndoElement &e : *stack)
+        for (const UndoElement &e : *stack) {
             bytes += stringBytes(e.Text.Text);
+            if (e.Formatted)
+                bytes += qsizetype(sizeof(FormattedStep)) + formattedBytes(*e.Formatted);
+        }
     }
     return bytes;
 }

@@ -30,6 +30,11 @@ public:
     void Undo();
     void redo();
 
+    // The editor is about to remove length characters at start (a key, a cut, a command):
+    // what is there is kept in formatted form for the change recorded next.
+    void prepareRemoval(int start, int length);
+    void dropPendingRemoval() { m_pending = PendingRemoval(); }
+
     // The characters by which the longer of a and b exceeds the shorter, read from the
     // longer one at the 1-based position p minus the difference; null when that
     // position lies before the text.
@@ -53,11 +58,29 @@ private:
     {
         TextDelta change;
         bool selectInserted = false;
+        // Inserted instead of change.Text when set; only for a plan from the step's own span.
+        QTextDocumentFragment content;
+        bool fromStep = false;
+    };
+    struct PendingRemoval
+    {
+        qint32 Start = -1;
+        qint32 Length = 0;
+        QTextDocumentFragment Content;
     };
 
-    void appendSnapshot(int selStart, const TextDelta &change);
-    // Applies edit to the editor; returns the editor's text afterwards.
-    QString applyToEditor(const PlannedEdit &edit);
+    void appendSnapshot(int selStart, const TextDelta &change,
+                        std::shared_ptr<FormattedStep> formatted = nullptr);
+    // The formatted record of a change, widened to the pending removal it came from.
+    std::shared_ptr<FormattedStep> formattedStep(TextDelta &change,
+                                                 const PendingRemoval &pending) const;
+    static PlannedEdit planFromStep(const FormattedStep &step, bool undo, const QString &target);
+    // Applies edit to the editor; returns the editor's text afterwards and, in removed, the
+    // span it replaced when plain text would not restore it.
+    QString applyToEditor(const PlannedEdit &edit, QTextDocumentFragment *removed);
+    // What an undo (or redo) of element leaves for the way back.
+    static void keepFormatted(UndoElement &element, const PlannedEdit &edit, bool undo,
+                              const QTextDocumentFragment &removed);
     // The step as planned when it gives exactly target, else the smallest span that does.
     PlannedEdit planOrMend(const PlannedEdit &planned, const QString &target) const;
     static bool selectsInserted(const QString &inserted);
@@ -66,5 +89,6 @@ private:
     QList<UndoElement> m_undoStack;
     QList<UndoElement> m_redoStack;
     QString m_newest;
+    PendingRemoval m_pending;
     bool m_trackChanges = true;
 };
