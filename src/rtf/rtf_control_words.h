@@ -86,6 +86,46 @@ enum class RtfWord : unsigned short
     Zwj,
     Zwnj,
 
+    // Lists: their table, a paragraph's list, the old paragraph numbering
+    ListTable,
+    List,
+    ListId,
+    ListLevel,
+    LevelNfc,
+    LevelStartAt,
+    LevelText,
+    ListOverrideTable,
+    ListOverride,
+    Ls,
+    Ilvl,
+    ListText,
+    Pn,
+    PnLvl,
+    PnLvlBlt,
+    PnLvlBody,
+    PnLvlCont,
+    PnDec,
+    PnLcLtr,
+    PnUcLtr,
+    PnLcRm,
+    PnUcRm,
+    PnStart,
+    PnTxtA,
+    PnTxtB,
+
+    // Tables: rows, their cells, nesting
+    Trowd,
+    TrLeft,
+    Cellx,
+    ClMgf,
+    ClMrg,
+    ClVmgf,
+    ClVmrg,
+    Intbl,
+    Itap,
+    NestCell,
+    NestRow,
+
     // Font table
     FontTbl,
     FCharset,
@@ -107,7 +147,8 @@ RtfWord rtfWordFor(std::string_view name);
 // Destinations that keep their text even when marked with \*.
 inline bool rtfKeptUnderStar(RtfWord word)
 {
-    return word == RtfWord::Ud || word == RtfWord::KeepDestination;
+    return word == RtfWord::Ud || word == RtfWord::KeepDestination || word == RtfWord::ListTable ||
+           word == RtfWord::ListOverrideTable || word == RtfWord::Pn;
 }
 
 // The character a symbol word stands for, 0 for any other word.

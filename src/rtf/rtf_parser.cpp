@@ -2,6 +2,7 @@
 
 #include "rtf/rtf_control_words.h"
 #include "rtf/rtf_document_builder.h"
+#include "rtf/rtf_list_text_destination.h"
 
 #include <QTextDocument>
 
@@ -20,8 +21,11 @@ void RtfParser::run()
     {
         RtfDocumentBuilder builder(m_doc, m_fonts, m_colors, &m_codePages);
         RtfBodyDestination body(&m_fonts, &builder);
+        RtfListTextDestination listText(&m_fonts, &m_codePages, &builder);
+        builder.setListTable(&m_lists);
         m_builder = &builder;
         m_body = &body;
+        m_listText = &listText;
         bool more = true;
         while (more) {
             const RtfToken token = m_tokens.next();
@@ -66,6 +70,7 @@ void RtfParser::run()
             }
         }
         finish();
+        m_listText = nullptr;
         m_body = nullptr;
         m_builder = nullptr;
     }
@@ -83,6 +88,7 @@ void RtfParser::finish()
     if (m_stack.size() == 2 && m_stack.back().destination && m_stack.back().destination != m_body) {
         m_stack.back().destination->groupClosed(m_stack.back());
         m_stack.back().destination->end(m_tokens.bytesFrom(m_stack.back().groupStart));
+        m_stack.back().destination->endInto(m_stack.back());
     }
     m_builder->finish(m_body->paragraphFor(para), mark);
 }
@@ -121,12 +127,17 @@ void RtfParser::popGroup()
 {
     const RtfGroupState &closing = m_stack.back();
     RtfDestination *destination = closing.destination;
+    bool ended = false;
     if (destination) {
         destination->groupClosed(closing);
-        if (destination != m_stack[m_stack.size() - 2].destination)
+        if (destination != m_stack[m_stack.size() - 2].destination) {
             destination->end(m_tokens.bytesFrom(closing.groupStart));
+            ended = true;
+        }
     }
     m_stack.pop_back();
+    if (ended)
+        destination->endInto(m_stack.back());
 }
 
 bool RtfParser::consumeFallback()
@@ -194,6 +205,17 @@ bool RtfParser::openDestination(RtfWord word, RtfGroupState &state)
         return true;
     case RtfWord::ColorTbl:
         state.destination = &m_colors;
+        return true;
+    case RtfWord::ListTable:
+    case RtfWord::ListOverrideTable:
+        state.destination = &m_lists;
+        return true;
+    case RtfWord::Pn:
+        m_pn.begin();
+        state.destination = &m_pn;
+        return true;
+    case RtfWord::ListText:
+        state.destination = m_listText;
         return true;
     case RtfWord::SkipDestination:
         state.destination = nullptr;

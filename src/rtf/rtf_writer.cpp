@@ -3,8 +3,10 @@
 #include "rtf/rtf_character_style.h"
 #include "rtf/rtf_color_list.h"
 #include "rtf/rtf_font_list.h"
+#include "rtf/rtf_list_writer.h"
 #include "rtf/rtf_output.h"
 #include "rtf/rtf_paragraph_style.h"
+#include "rtf/rtf_table_writer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -19,6 +21,8 @@
 //             └─ per fragment > RtfCharacterStyles       changes of character formatting,
 //                               (RtfFontList, RtfColorList) numbering fonts and colours
 //             └─ text ───────> RtfOutput                 escaping, \u with GBK fallback
+//             └─ frames ─────> RtfTableWriter            tables row by row, nested ones
+//             └─ list items ─> RtfListWriter             \ls, \pn and the number as text
 namespace {
 
 class RtfWriter
@@ -33,7 +37,7 @@ public:
 
 private:
     static int defaultHalfPoints(const QTextDocument &doc);
-    void writeBlock(const QTextBlock &block, bool pageBreakBefore);
+    void writeBlock(const QTextBlock &block, int depth, const char *end);
     const std::string &paragraphWords(const QTextBlock &block, bool pageBreakBefore);
 
     const QTextDocument &m_doc;
@@ -41,6 +45,8 @@ private:
     RtfColorList m_colors;
     RtfCharacterStyles m_styles;
     RtfOutput m_out;
+    RtfListWriter m_lists;
+    bool m_breakAfterPrevious = false;
     std::vector<std::string> m_paragraphWords; // by block format index
     std::string m_scratchWords;
 };
@@ -67,9 +73,19 @@ const std::string &RtfWriter::paragraphWords(const QTextBlock &block, bool pageB
     return words;
 }
 
-void RtfWriter::writeBlock(const QTextBlock &block, bool pageBreakBefore)
+void RtfWriter::writeBlock(const QTextBlock &block, int depth, const char *end)
 {
+    const QTextFormat::PageBreakFlags policy = block.blockFormat().pageBreakPolicy();
+    const bool pageBreakBefore =
+        m_breakAfterPrevious || (policy & QTextFormat::PageBreak_AlwaysBefore);
+    m_breakAfterPrevious = policy & QTextFormat::PageBreak_AlwaysAfter;
     m_out.words(paragraphWords(block, pageBreakBefore));
+    if (depth > 0) {
+        m_out.word("intbl");
+        if (depth > 1)
+            m_out.word("itap", depth);
+    }
+    m_lists.writeItem(block, &m_out);
     bool empty = true;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -84,7 +100,7 @@ void RtfWriter::writeBlock(const QTextBlock &block, bool pageBreakBefore)
         // The paragraph mark carries an empty line's format.
         m_styles.switchTo(m_styles.styleOf(block.charFormatIndex(), block.charFormat()), &m_out);
     }
-    m_out.word("par");
+    m_out.word(end);
     m_out.lineBreak();
 }
 
@@ -92,18 +108,20 @@ QByteArray RtfWriter::run()
 {
     m_fonts.indexOf(m_doc.defaultFont().family());
     m_out.reserve(size_t(m_doc.characterCount()) * 14 + 256);
-    bool breakAfterPrevious = false;
-    for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
-        const QTextFormat::PageBreakFlags policy = block.blockFormat().pageBreakPolicy();
-        writeBlock(block, breakAfterPrevious || (policy & QTextFormat::PageBreak_AlwaysBefore));
-        breakAfterPrevious = policy & QTextFormat::PageBreak_AlwaysAfter;
-    }
+    RtfTableWriter tables(&m_out, [this](const QTextBlock &block, int depth, const char *end) {
+        writeBlock(block, depth, end);
+    });
+    tables.writeFrame(m_doc.rootFrame());
 
     QByteArray rtf("{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052");
     rtf.append(m_fonts.table());
     if (!m_colors.isEmpty()) {
         rtf.append("\r\n");
         rtf.append(m_colors.table());
+    }
+    if (const std::string lists = m_lists.tables(); !lists.empty()) {
+        rtf.append("\r\n");
+        rtf.append(lists.data(), qsizetype(lists.size()));
     }
     rtf.append("\r\n{\\*\\generator Quorvane;}\\paperw11906\\paperh16838\\margl1800\\margr1800"
                "\\margt1440\\margb1440\\viewkind4\\uc1\r\n");
