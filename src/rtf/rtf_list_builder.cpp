@@ -49,7 +49,8 @@ bool RtfListBuilder::place(QTextCursor &cursor, const RtfStructureProps &props)
     if (pn.kind == Kind::Numbered) {
         const int style = pn.style != 0 ? pn.style : int(QTextListFormat::ListDecimal);
         add(cursor, kOldNumbering, pn.level,
-            listFormat(style, pn.level, pn.start, pn.before, pn.after));
+            listFormat(style, pn.level, pn.start, RtfListTable::labelText(pn.before),
+                       RtfListTable::labelText(pn.after)));
         return true;
     }
     if (pn.kind != Kind::Continue)

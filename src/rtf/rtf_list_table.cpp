@@ -59,6 +59,20 @@ int RtfListTable::bulletStyle(QStringView text)
     return QTextListFormat::ListDisc;
 }
 
+QString RtfListTable::labelText(QStringView text)
+{
+    QString out;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0xA0) || u == 0xAD;
+        const bool structure =
+            u == 0x2028 || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1 || u == 0xFEFF || u == 0xFFFC;
+        if (!control && !structure && !c.isSurrogate())
+            out.append(c);
+    }
+    return out;
+}
+
 RtfListLevel *RtfListTable::currentLevel()
 {
     if (!m_levelUsable || m_lists.empty() || m_lists.back().levels.empty())
@@ -181,17 +195,8 @@ void RtfListTable::endLevelText()
     }
     if (first < 0)
         return; // no number in the text: Qt shows the usual one
-    const auto printable = [](QStringView part) {
-        QString out;
-        for (const QChar c : part) {
-            if (c.unicode() >= 0x20 && c.unicode() != 0x7F &&
-                !(c.unicode() >= 0x80 && c.unicode() < 0xA0))
-                out.append(c);
-        }
-        return out;
-    };
-    level->prefix = printable(text.left(first));
-    level->suffix = printable(text.mid(last + 1));
+    level->prefix = labelText(text.left(first));
+    level->suffix = labelText(text.mid(last + 1));
 }
 
 const RtfListLevel *RtfListTable::level(int override, int level) const

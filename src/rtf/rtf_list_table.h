@@ -32,6 +32,9 @@ public:
     // The style a bullet character stands for: a disc unless it looks like a circle or a
     // square.
     static int bulletStyle(QStringView text);
+    // The characters of a number's prefix or suffix that are plain text in a file: no
+    // control characters, breaks or spaces that RTF writes as words.
+    static QString labelText(QStringView text);
 
 private:
     // Lists and levels beyond these are damage; their words are read and dropped.

@@ -134,6 +134,10 @@ void RtfTableBuilder::closeLevel()
         finishTable(table, level);
         m_cursor->setPosition(table->lastPosition() + 1);
     }
+    // A nested table's rows are defined after their cells: what the last row said is no
+    // definition for the next table at this depth.
+    if (depth() > 1)
+        definition(depth()) = RtfRowDefinition();
     m_levels.pop_back();
 }
 
