@@ -4,6 +4,7 @@
 
 #include <QTextCursor>
 #include <QTextTableFormat>
+#include <algorithm>
 
 namespace {
 
@@ -60,19 +61,39 @@ bool RtfTableBuilder::enter(int depth)
     return fresh;
 }
 
+// The column a row's cell goes to: the one after the column where the previous cell ends.
+int RtfTableBuilder::columnFor(const Level &level) const
+{
+    const std::vector<RtfRowDefinition::Cell> &cells = m_definitions[size_t(depth() - 1)].cells();
+    int column = level.cell;
+    if (level.cell > 0 && !level.grid.empty() && size_t(level.cell) <= cells.size()) {
+        const int edge = cells[size_t(level.cell) - 1].right;
+        const auto found = std::lower_bound(level.grid.begin(), level.grid.end(), edge);
+        if (found != level.grid.end() && *found == edge)
+            column = int(found - level.grid.begin()) + 1;
+    }
+    if (!level.starts.empty())
+        column = qMax(column, level.starts.back() + 1);
+    return qMin(column, RtfRowDefinition::kMaxCells - 1);
+}
+
 bool RtfTableBuilder::openCell(Level &level)
 {
     QTextTable *table = level.table;
-    if (level.column >= table->columns()) {
+    definition(depth()); // the row may have come without one
+    int column = columnFor(level);
+    if (column >= table->columns()) {
         if (table->columns() < RtfRowDefinition::kMaxCells)
-            table->appendColumns(level.column + 1 - table->columns());
+            table->appendColumns(column + 1 - table->columns());
         else
-            level.column = table->columns() - 1;
+            column = table->columns() - 1;
     }
     if (level.row >= table->rows())
         table->appendRows(qBound(1, table->rows(), kMaxRowBatch));
+    if (level.starts.size() == size_t(level.cell) && level.cell < RtfRowDefinition::kMaxCells)
+        level.starts.push_back(column);
     level.cellOpen = true;
-    const QTextTableCell cell = table->cellAt(level.row, level.column);
+    const QTextTableCell cell = table->cellAt(level.row, column);
     if (cell.firstPosition() == cell.lastPosition()) {
         m_cursor->setPosition(cell.firstPosition());
         return true;
@@ -89,8 +110,7 @@ void RtfTableBuilder::endCell(int depth)
         return;
     Level &level = m_levels.back();
     level.cellOpen = false;
-    if (level.column < RtfRowDefinition::kMaxCells - 1)
-        ++level.column;
+    level.cell = qMin(level.cell + 1, RtfRowDefinition::kMaxCells);
 }
 
 bool RtfTableBuilder::endRow(int depth)
@@ -102,20 +122,45 @@ bool RtfTableBuilder::endRow(int depth)
     Level &level = m_levels.back();
     if (level.cellOpen)
         endCell(this->depth());
-    if (level.column == 0)
+    if (level.cell == 0)
         return false; // a row without cells
     const RtfRowDefinition &row = definition(this->depth());
-    std::vector<unsigned char> merges(size_t(level.column), 0);
-    for (int i = 0; i < level.column && size_t(i) < row.cells().size(); ++i) {
-        merges[size_t(i)] = row.cells()[size_t(i)].merge;
-        if (size_t(i) >= level.widths.size())
-            level.widths.push_back(row.width(i));
-        else if (level.widths[size_t(i)] == 0)
-            level.widths[size_t(i)] = row.width(i);
+    const std::vector<RtfRowDefinition::Cell> &defined = row.cells();
+    if (level.grid.empty()) {
+        for (const RtfRowDefinition::Cell &cell : defined) {
+            if (!level.grid.empty() && cell.right <= level.grid.back()) {
+                level.grid.clear(); // edges out of order say nothing about columns
+                break;
+            }
+            level.grid.push_back(cell.right);
+        }
     }
-    level.merges.push_back(std::move(merges));
+    std::vector<RowCell> cells;
+    for (int i = 0; i < level.cell && size_t(i) < level.starts.size(); ++i) {
+        const int column = level.starts[size_t(i)];
+        int span = 1;
+        unsigned char merge = 0;
+        if (size_t(i) < defined.size()) {
+            merge = defined[size_t(i)].merge;
+            const auto end =
+                std::lower_bound(level.grid.begin(), level.grid.end(), defined[size_t(i)].right);
+            if (end != level.grid.end() && *end == defined[size_t(i)].right)
+                span = qMax(1, int(end - level.grid.begin()) - column + 1);
+        }
+        if (size_t(i) + 1 < level.starts.size())
+            span = qMin(span, level.starts[size_t(i) + 1] - column);
+        cells.push_back(RowCell{column, span, merge});
+        if (span == 1 && size_t(i) < defined.size()) {
+            if (level.widths.size() <= size_t(column))
+                level.widths.resize(size_t(column) + 1, 0);
+            if (level.widths[size_t(column)] == 0)
+                level.widths[size_t(column)] = row.width(i);
+        }
+    }
+    level.rows.push_back(std::move(cells));
+    level.starts.clear();
     ++level.row;
-    level.column = 0;
+    level.cell = 0;
     return true;
 }
 
@@ -128,7 +173,7 @@ void RtfTableBuilder::closeAll()
 void RtfTableBuilder::closeLevel()
 {
     Level &level = m_levels.back();
-    if (level.cellOpen || level.column > 0)
+    if (level.cellOpen || level.cell > 0)
         endRow(depth()); // an unfinished row still holds its cells
     if (QTextTable *table = level.table) {
         finishTable(table, level);
@@ -163,37 +208,47 @@ void RtfTableBuilder::finishTable(QTextTable *table, const Level &level)
     }
 
     using Merge = RtfRowDefinition::Merge;
-    const auto flags = [&](int r, int c) -> unsigned char {
-        if (r >= int(level.merges.size()) || c >= int(level.merges[size_t(r)].size()))
-            return 0;
-        return level.merges[size_t(r)][size_t(c)];
-    };
-    std::vector<bool> covered(size_t(rows) * size_t(columns), false);
-    const auto isCovered = [&](int r, int c) {
-        return covered[size_t(r) * size_t(columns) + size_t(c)];
-    };
-    for (int r = 0; r < rows && r < int(level.merges.size()); ++r) {
+    // By row and column: how many columns the cell that starts there covers (0: none
+    // starts there) and its merge words.
+    const size_t cells = size_t(rows) * size_t(columns);
+    std::vector<int> spans(cells, 0);
+    std::vector<unsigned char> flags(cells, 0);
+    const auto at = [columns](int r, int c) { return size_t(r) * size_t(columns) + size_t(c); };
+    for (int r = 0; r < rows && size_t(r) < level.rows.size(); ++r) {
+        for (const RowCell &cell : level.rows[size_t(r)]) {
+            if (cell.column < columns) {
+                spans[at(r, cell.column)] = qBound(1, cell.span, columns - cell.column);
+                flags[at(r, cell.column)] = cell.merge;
+            }
+        }
+    }
+    std::vector<bool> covered(cells, false);
+    const auto isFree = [&](int r, int c) { return !covered[at(r, c)] && spans[at(r, c)] > 0; };
+    for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
-            if (isCovered(r, c))
+            if (!isFree(r, c))
                 continue;
-            const unsigned char f = flags(r, c);
-            int across = 1;
-            if (f & Merge::MergeFirst) {
-                while (c + across < columns && !isCovered(r, c + across) &&
-                       (flags(r, c + across) & Merge::MergeNext))
-                    ++across;
+            int across = spans[at(r, c)];
+            if (flags[at(r, c)] & Merge::MergeFirst) {
+                while (c + across < columns && isFree(r, c + across) &&
+                       (flags[at(r, c + across)] & Merge::MergeNext))
+                    across += spans[at(r, c + across)];
             }
             int down = 1;
-            if (f & Merge::MergeTop) {
-                while (r + down < rows && !isCovered(r + down, c) &&
-                       (flags(r + down, c) & Merge::MergeBelow))
+            if (flags[at(r, c)] & Merge::MergeTop) {
+                while (r + down < rows && isFree(r + down, c) &&
+                       (flags[at(r + down, c)] & Merge::MergeBelow))
                     ++down;
             }
-            if (across == 1 && down == 1)
+            bool clear = true; // a rectangle that cuts into another merge stays unmerged
+            for (int i = r; i < r + down && clear; ++i)
+                for (int j = c; j < c + across && clear; ++j)
+                    clear = !covered[at(i, j)];
+            if (!clear || (across == 1 && down == 1))
                 continue;
             for (int i = r; i < r + down; ++i)
                 for (int j = c; j < c + across; ++j)
-                    covered[size_t(i) * size_t(columns) + size_t(j)] = true;
+                    covered[at(i, j)] = true;
             table->mergeCells(r, c, down, across);
         }
     }

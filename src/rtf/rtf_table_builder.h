@@ -35,17 +35,30 @@ public:
 private:
     static constexpr int kMaxRowBatch = 1024;
 
+    // A cell of an ended row: the column it starts in and how many it covers.
+    struct RowCell
+    {
+        int column;
+        int span;
+        unsigned char merge;
+    };
+
     struct Level
     {
         QPointer<QTextTable> table;
         int row = 0;
-        int column = 0;
+        int cell = 0; // the open or next cell of the row, counted as the row counts them
         bool cellOpen = false;
-        std::vector<int> widths;                        // twips by column, 0 for none
-        std::vector<std::vector<unsigned char>> merges; // by row, then cell
+        // Where the first row's cells end, in twips: a later row with wider cells ending
+        // at these edges puts each cell in the column where it starts, spanning the rest.
+        std::vector<int> grid;
+        std::vector<int> starts; // the column of each cell of the open row
+        std::vector<int> widths; // twips by column, 0 for none
+        std::vector<std::vector<RowCell>> rows;
     };
 
     bool openCell(Level &level);
+    int columnFor(const Level &level) const;
     void closeLevel();
     static void finishTable(QTextTable *table, const Level &level);
 

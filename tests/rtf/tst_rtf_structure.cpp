@@ -339,6 +339,14 @@ void TstRtfStructure::reader_buildsListsAndTables_data()
                "\\intbl a\\cell\\cell b\\cell\\row"
                "\\trowd\\cellx100\\cellx200\\clvmrg\\cellx300\\intbl c\\cell d\\cell\\cell\\row}")
         << s("\n[t0 r0c0 1x2] a\n[t0 r0c2 2x1] b\n[t0 r1c0] c\n[t0 r1c1] d\n");
+    QTest::newRow("wide cell of a later row spans the columns it covers")
+        << QByteArray(
+               "{\\rtf1\\trowd\\cellx100\\cellx200\\cellx300\\intbl a\\cell b\\cell c\\cell\\row"
+               "\\trowd\\cellx200\\cellx300\\intbl wide\\cell d\\cell\\row"
+               "\\trowd\\clvmgf\\cellx100\\cellx300\\intbl e\\cell f\\cell\\row"
+               "\\trowd\\clvmrg\\cellx100\\cellx200\\cellx300\\intbl\\cell g\\cell h\\cell\\row}")
+        << s("\n[t0 r0c0] a\n[t0 r0c1] b\n[t0 r0c2] c\n[t0 r1c0 1x2] wide\n[t0 r1c2] d\n"
+             "[t0 r2c0 2x1] e\n[t0 r2c1 1x2] f\n[t0 r3c1] g\n[t0 r3c2] h\n");
     QTest::newRow("Word nested table")
         << QByteArray(
                "{\\rtf1\\trowd\\cellx3000\\cellx6000"
