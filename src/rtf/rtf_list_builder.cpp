@@ -32,7 +32,7 @@ QTextListFormat listFormat(int style, int level, int start, const QString &prefi
 bool RtfListBuilder::place(QTextCursor &cursor, const RtfStructureProps &props)
 {
     using Kind = RtfPnProps::Kind;
-    const RtfListLevel *level = m_table && props.listOverride > 0
+    const RtfListLevel *level = m_table && props.listOverride >= 0
                                     ? m_table->level(props.listOverride, props.listLevel)
                                     : nullptr;
     if (level) {

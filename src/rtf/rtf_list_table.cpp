@@ -125,12 +125,12 @@ bool RtfListTable::controlWord(RtfWord word, const RtfToken &token, RtfGroupStat
     case RtfWord::ListOverride:
         m_inList = false;
         m_inOverride = true;
-        m_overrideNumber = 0;
+        m_overrideNumber = -1;
         m_overrideHasList = false;
         break;
     case RtfWord::Ls:
         if (m_inOverride) {
-            m_overrideNumber = value;
+            m_overrideNumber = qMax(0, value);
             commitOverride();
         }
         break;
@@ -142,7 +142,7 @@ bool RtfListTable::controlWord(RtfWord word, const RtfToken &token, RtfGroupStat
 
 void RtfListTable::commitOverride()
 {
-    if (m_overrideNumber > 0 && m_overrideHasList && m_overrides.size() < kMaxLists)
+    if (m_overrideNumber >= 0 && m_overrideHasList && m_overrides.size() < kMaxLists)
         m_overrides.insert(m_overrideNumber, m_overrideList);
 }
 

@@ -58,7 +58,7 @@ private:
     QHash<int, int> m_listById;  // \listid to the list's index
     bool m_inList = false;
     bool m_inOverride = false;
-    int m_overrideNumber = 0;
+    int m_overrideNumber = -1;
     int m_overrideList = 0;
     bool m_overrideHasList = false;
     bool m_levelUsable = false;

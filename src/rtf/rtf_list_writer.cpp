@@ -189,7 +189,7 @@ int RtfListWriter::numberFor(const QTextBlock &block)
     return number;
 }
 
-void RtfListWriter::writeItem(const QTextBlock &block, RtfOutput *out)
+void RtfListWriter::writeNumbering(const QTextBlock &block, RtfOutput *out)
 {
     const QTextList *list = block.textList();
     if (!list)
@@ -227,9 +227,15 @@ void RtfListWriter::writeItem(const QTextBlock &block, RtfOutput *out)
     out->closeGroup();
     out->word("ls", number);
     out->word("ilvl", levelOf(format));
+}
+
+void RtfListWriter::writeNumberText(const QTextBlock &block, RtfOutput *out)
+{
+    if (!block.textList())
+        return;
     out->openGroup();
     out->word("listtext");
-    out->text(text);
+    out->text(itemText(block));
     out->word("tab");
     out->closeGroup();
 }

@@ -14,8 +14,11 @@ class RtfOutput;
 class RtfListWriter
 {
 public:
-    // The words of a list item, after its paragraph words and before its text.
-    void writeItem(const QTextBlock &block, RtfOutput *out);
+    // The words that make a paragraph a list item, right after its \pard: readers of the
+    // old numbering let the paragraph's own indents that follow count.
+    void writeNumbering(const QTextBlock &block, RtfOutput *out);
+    // The number as text, after all paragraph words and before the paragraph's text.
+    void writeNumberText(const QTextBlock &block, RtfOutput *out);
     // \listtable and \listoverridetable for the header; empty when no paragraph is an item.
     std::string tables() const;
 

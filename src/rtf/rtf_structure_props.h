@@ -38,8 +38,8 @@ struct RtfStructureProps
     static constexpr int kMaxListLevel = 8;   // Word's nine levels
     static constexpr int kMaxTableDepth = 16; // deeper nesting is damage, not a document
 
-    int listOverride = 0; // \ls, 0 for none
-    int listLevel = 0;    // \ilvl
+    int listOverride = -1; // \ls, -1 for none (\ls0 is a list)
+    int listLevel = 0;     // \ilvl
     RtfPnProps pn;
     bool inTable = false; // \intbl
     int nesting = 0;      // \itap

@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // How a document becomes RTF: the body is written first, block by block, and the tables
@@ -79,13 +80,22 @@ void RtfWriter::writeBlock(const QTextBlock &block, int depth, const char *end)
     const bool pageBreakBefore =
         m_breakAfterPrevious || (policy & QTextFormat::PageBreak_AlwaysBefore);
     m_breakAfterPrevious = policy & QTextFormat::PageBreak_AlwaysAfter;
-    m_out.words(paragraphWords(block, pageBreakBefore));
+    const std::string &words = paragraphWords(block, pageBreakBefore);
+    if (block.textList()) {
+        constexpr std::string_view kPard = "\\pard";
+        m_out.words(kPard);
+        m_lists.writeNumbering(block, &m_out);
+        if (words.size() > kPard.size())
+            m_out.words(std::string_view(words).substr(kPard.size()));
+    } else {
+        m_out.words(words);
+    }
     if (depth > 0) {
         m_out.word("intbl");
         if (depth > 1)
             m_out.word("itap", depth);
     }
-    m_lists.writeItem(block, &m_out);
+    m_lists.writeNumberText(block, &m_out);
     bool empty = true;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();

@@ -317,6 +317,12 @@ void TstRtfStructure::reader_buildsListsAndTables_data()
                "{\\pntxta.}}\\fi-360\\li720 c\\par{\\pntext\\f0 2.\\tab}d\\par\\pard}")
         << s("L0 disc/1 #1 a\nL0 disc/1 #2 b\nplain\nL1 decimal/1 #1 '' '.' c\n"
              "L1 decimal/1 #2 '' '.' d");
+    QTest::newRow("override number zero, as LibreOffice writes it")
+        << QByteArray(
+               "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u61623 ?;}}"
+               "\\listid1}}{\\listoverridetable{\\listoverride\\listid1\\ls0}}"
+               "\\pard{\\listtext\\u61623 ?\\tab}\\ls0\\li720 z\\par}")
+        << s("L0 disc/1 #1 z");
     QTest::newRow("list override that points nowhere keeps its text")
         << QByteArray("{\\rtf1\\pard\\ls9\\ilvl0{\\listtext 1.\\tab}x\\par}") << s("1.\tx");
     QTest::newRow("unknown override falls back to old numbering")
