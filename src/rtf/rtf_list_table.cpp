@@ -24,7 +24,7 @@ int styleForFormat(int format)
     case kBulletFormat:
         return QTextListFormat::ListDisc;
     case kNoNumberFormat:
-        return 0;
+        return QTextListFormat::ListStyleUndefined; // an item without a number, as headings are
     default:
         return QTextListFormat::ListDecimal; // Chinese, ordinal and other counters among them
     }
@@ -208,7 +208,7 @@ const RtfListLevel *RtfListTable::level(int override, int level) const
     if (list == m_listById.constEnd())
         return nullptr;
     const std::vector<RtfListLevel> &levels = m_lists[size_t(list.value())].levels;
-    if (size_t(level) >= levels.size() || levels[size_t(level)].style == 0)
+    if (size_t(level) >= levels.size())
         return nullptr;
     return &levels[size_t(level)];
 }

@@ -9,7 +9,7 @@
 // One level of a list as \listtable defines it.
 struct RtfListLevel
 {
-    int style = 0;  // a QTextListFormat::Style; 0: the level shows no number
+    int style = -4; // a QTextListFormat::Style, decimal unless said; undefined shows none
     int start = 1;  // \levelstartat
     QString prefix; // \leveltext before the number
     QString suffix; // and after it
@@ -25,8 +25,7 @@ public:
     void unicode(char16_t unit, const RtfGroupState &state) override;
     void groupClosed(const RtfGroupState &state) override;
 
-    // The level that a paragraph's \ls and \ilvl name; nullptr when they name none that
-    // shows a number or a bullet.
+    // The level that a paragraph's \ls and \ilvl name; nullptr when they name none.
     const RtfListLevel *level(int override, int level) const;
 
     // The style a bullet character stands for: a disc unless it looks like a circle or a

@@ -12,7 +12,7 @@ namespace {
 bool isBullet(QTextListFormat::Style style)
 {
     return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
-           style == QTextListFormat::ListSquare || style == QTextListFormat::ListStyleUndefined;
+           style == QTextListFormat::ListSquare;
 }
 
 char16_t bulletFor(QTextListFormat::Style style)
@@ -51,6 +51,8 @@ int formatNumber(QTextListFormat::Style style)
         return 3;
     case QTextListFormat::ListLowerAlpha:
         return 4;
+    case QTextListFormat::ListStyleUndefined:
+        return 255;
     default:
         return isBullet(style) ? 23 : 0;
     }
@@ -130,7 +132,13 @@ void writeLevel(const QTextListFormat &format, int level, RtfOutput *out)
     out->word("levelstartat", startOf(format));
     out->openGroup();
     out->word("leveltext");
-    if (isBullet(style)) {
+    if (style == QTextListFormat::ListStyleUndefined) {
+        out->raw("\\'00;");
+        out->closeGroup();
+        out->openGroup();
+        out->word("levelnumbers");
+        out->raw(";");
+    } else if (isBullet(style)) {
         out->raw("\\'01");
         const char16_t bullet = bulletFor(style);
         out->text(QStringView(&bullet, 1));
@@ -171,6 +179,8 @@ QString RtfListWriter::itemText(const QTextBlock &block)
     if (!list)
         return {};
     const QTextListFormat format = list->format();
+    if (format.style() == QTextListFormat::ListStyleUndefined)
+        return {};
     if (isBullet(format.style()))
         return QString(QChar(bulletFor(format.style())));
     return format.numberPrefix() +
@@ -197,6 +207,12 @@ void RtfListWriter::writeNumbering(const QTextBlock &block, RtfOutput *out)
     const QTextListFormat format = list->format();
     const int number = numberFor(block);
     const QString text = itemText(block);
+    if (format.style() == QTextListFormat::ListStyleUndefined) {
+        // No number to show: only the list itself, which the old numbering cannot say.
+        out->word("ls", number);
+        out->word("ilvl", levelOf(format));
+        return;
+    }
 
     out->openGroup();
     out->raw("\\*");
@@ -231,7 +247,8 @@ void RtfListWriter::writeNumbering(const QTextBlock &block, RtfOutput *out)
 
 void RtfListWriter::writeNumberText(const QTextBlock &block, RtfOutput *out)
 {
-    if (!block.textList())
+    const QTextList *list = block.textList();
+    if (!list || list->format().style() == QTextListFormat::ListStyleUndefined)
         return;
     out->openGroup();
     out->word("listtext");

@@ -201,6 +201,9 @@ void TstRtfStructure::roundTrip_keepsStructure_data()
         c.insertBlock(QTextBlockFormat());
         c.createList(listFormat(QTextListFormat::ListLowerRoman, 1));
         c.insertText(QStringLiteral("i"));
+        c.insertBlock(QTextBlockFormat());
+        c.createList(listFormat(QTextListFormat::ListStyleUndefined, 1));
+        c.insertText(s("无编号"));
     });
     QTest::newRow("nested list") << Builder([](QTextCursor &c) {
         QTextList *outer = c.createList(listFormat(QTextListFormat::ListDecimal, 1));
@@ -323,6 +326,11 @@ void TstRtfStructure::reader_buildsListsAndTables_data()
                "\\listid1}}{\\listoverridetable{\\listoverride\\listid1\\ls0}}"
                "\\pard{\\listtext\\u61623 ?\\tab}\\ls0\\li720 z\\par}")
         << s("L0 disc/1 #1 z");
+    QTest::newRow("level without a number, as LibreOffice writes headings")
+        << QByteArray("{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc255{\\leveltext \\'00;}}"
+                      "\\listid1}}{\\listoverridetable{\\listoverride\\listid1\\ls1}}"
+                      "\\pard\\ilvl0{\\listtext\\pard\\plain \\tab}\\ls1 heading\\par}")
+        << s("L0 style0/1 #1 heading");
     QTest::newRow("list override that points nowhere keeps its text")
         << QByteArray("{\\rtf1\\pard\\ls9\\ilvl0{\\listtext 1.\\tab}x\\par}") << s("1.\tx");
     QTest::newRow("unknown override falls back to old numbering")
