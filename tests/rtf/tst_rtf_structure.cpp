@@ -331,6 +331,11 @@ void TstRtfStructure::reader_buildsListsAndTables_data()
                       "\\listid1}}{\\listoverridetable{\\listoverride\\listid1\\ls1}}"
                       "\\pard\\ilvl0{\\listtext\\pard\\plain \\tab}\\ls1 heading\\par}")
         << s("L0 style0/1 #1 heading");
+    QTest::newRow("old numbering's styles, start, texts and levels")
+        << QByteArray("{\\rtf1{\\*\\pn\\pnlvlbody\\pnucrm\\pnstart3{\\pntxtb (}{\\pntxta )}}x\\par"
+                      "{\\*\\pn\\pnlvlblt{\\pntxtb o}}y\\par{\\*\\pn\\pnlvl3\\pnlcltr}z\\par"
+                      "{\\*\\pn\\pnlvlcont}w\\par}")
+        << s("L0 ROMAN/1 #1 '(' ')' from 3 x\nL1 circle/1 #1 y\nL2 alpha/3 #1 '' '' z\nw");
     QTest::newRow("list override that points nowhere keeps its text")
         << QByteArray("{\\rtf1\\pard\\ls9\\ilvl0{\\listtext 1.\\tab}x\\par}") << s("1.\tx");
     QTest::newRow("unknown override falls back to old numbering")
