@@ -1,14 +1,18 @@
 // Feeds arbitrary bytes to the RTF reader; whatever it reads must come back unchanged
-// through the writer and the reader again (text, paragraph and character formats, pictures).
+// through the writer and the reader again (text, paragraph and character formats, pictures,
+// lists and table cells).
 
 #include "rtf/rtf_format_properties.h"
 #include "rtf/rtf_reader.h"
 #include "rtf/rtf_writer.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTextList>
+#include <QTextTable>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +26,24 @@ QString colors(const QTextCharFormat &format)
         out += format.foreground().color().name();
     if (format.hasProperty(QTextFormat::BackgroundBrush))
         out += u'/' + format.background().color().name();
+    return out;
+}
+
+// The block's list (style and level) and its place in the innermost table around it.
+QString structure(const QTextBlock &block)
+{
+    QString out;
+    if (const QTextList *list = block.textList())
+        out +=
+            QStringLiteral(" L%1/%2").arg(int(list->format().style())).arg(list->format().indent());
+    if (QTextTable *table = QTextCursor(block).currentTable()) {
+        const QTextTableCell cell = table->cellAt(block.position());
+        out += QStringLiteral(" C%1,%2 %3x%4")
+                   .arg(cell.row())
+                   .arg(cell.column())
+                   .arg(cell.rowSpan())
+                   .arg(cell.columnSpan());
+    }
     return out;
 }
 
@@ -40,6 +62,7 @@ QString signature(const QTextDocument &doc)
                    .arg(para.lineHeightType())
                    .arg(para.lineHeight())
                    .arg(int(para.pageBreakPolicy()));
+        out += structure(block);
         QString last;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();

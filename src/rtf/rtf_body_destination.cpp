@@ -29,11 +29,23 @@ bool RtfBodyDestination::controlWord(RtfWord word, const RtfToken &token, RtfGro
         paragraphEnded();
         break;
     case RtfWord::Cell:
-        m_builder->cellBreak();
+    case RtfWord::NestCell:
+        m_builder->cellBreak(paragraphFor(state.para), state.chr, cellDepth(word, state));
+        paragraphEnded();
         break;
     case RtfWord::Row:
-        m_builder->rowBreak(paragraphFor(state.para), state.chr);
+    case RtfWord::NestRow:
+        m_builder->rowBreak(paragraphFor(state.para), state.chr, cellDepth(word, state));
         paragraphEnded();
+        break;
+    case RtfWord::Trowd:
+    case RtfWord::TrLeft:
+    case RtfWord::Cellx:
+    case RtfWord::ClMgf:
+    case RtfWord::ClMrg:
+    case RtfWord::ClVmgf:
+    case RtfWord::ClVmrg:
+        m_builder->rowDefinition(state.para.structure.tableDepth()).apply(word, token);
         break;
     default:
         if (const char16_t c = rtfSpecialCharacter(word); c != 0) {
@@ -45,6 +57,15 @@ bool RtfBodyDestination::controlWord(RtfWord word, const RtfToken &token, RtfGro
     return true;
 }
 
+// \cell and \row end the outermost table's cells and rows, the nested words those of the
+// table the paragraph is in.
+int RtfBodyDestination::cellDepth(RtfWord word, const RtfGroupState &state)
+{
+    if (word == RtfWord::Cell || word == RtfWord::Row)
+        return 1;
+    return qMax(2, state.para.structure.tableDepth());
+}
+
 const RtfParaProps &RtfBodyDestination::paragraphFor(const RtfParaProps &atEnd) const
 {
     return m_textSeen && !m_paraWordSinceText ? m_textPara : atEnd;
@@ -52,6 +73,7 @@ const RtfParaProps &RtfBodyDestination::paragraphFor(const RtfParaProps &atEnd) 
 
 void RtfBodyDestination::textAdded(const RtfGroupState &state)
 {
+    m_builder->setTextDepth(state.para.structure.tableDepth());
     if (!m_recordText)
         return;
     m_recordText = false;

@@ -34,6 +34,7 @@ private:
         m_recordText = true;
     }
 
+    static int cellDepth(RtfWord word, const RtfGroupState &state);
     bool documentWord(RtfWord word, const RtfToken &token);
     bool eastAsianWord(RtfWord word, const RtfToken &token, RtfGroupState &state);
 

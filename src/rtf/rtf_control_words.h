@@ -86,6 +86,46 @@ enum class RtfWord : unsigned short
     Zwj,
     Zwnj,
 
+    // Lists: their table, a paragraph's list, the old paragraph numbering
+    ListTable,
+    List,
+    ListId,
+    ListLevel,
+    LevelNfc,
+    LevelStartAt,
+    LevelText,
+    ListOverrideTable,
+    ListOverride,
+    Ls,
+    Ilvl,
+    ListText,
+    Pn,
+    PnLvl,
+    PnLvlBlt,
+    PnLvlBody,
+    PnLvlCont,
+    PnDec,
+    PnLcLtr,
+    PnUcLtr,
+    PnLcRm,
+    PnUcRm,
+    PnStart,
+    PnTxtA,
+    PnTxtB,
+
+    // Tables: rows, their cells, nesting
+    Trowd,
+    TrLeft,
+    Cellx,
+    ClMgf,
+    ClMrg,
+    ClVmgf,
+    ClVmrg,
+    Intbl,
+    Itap,
+    NestCell,
+    NestRow,
+
     // Font table
     FontTbl,
     FCharset,
@@ -174,7 +214,8 @@ inline bool rtfKeptUnderStar(RtfWord word)
            word == RtfWord::NonShpPict || word == RtfWord::Do || word == RtfWord::Shp ||
            word == RtfWord::Pict || word == RtfWord::Object || word == RtfWord::Result ||
            word == RtfWord::HeaderFooter || word == RtfWord::Info || word == RtfWord::Annotation ||
-           word == RtfWord::AtnId || word == RtfWord::Xe || word == RtfWord::Tc;
+           word == RtfWord::AtnId || word == RtfWord::Xe || word == RtfWord::Tc ||
+           word == RtfWord::ListTable || word == RtfWord::ListOverrideTable || word == RtfWord::Pn;
 }
 
 // The character a symbol word stands for, 0 for any other word.

@@ -30,4 +30,7 @@ public:
     // The group that chose this destination has closed; groupBytes is the whole group as
     // it stands in the file, braces included.
     virtual void end(std::string_view /*groupBytes*/) {}
+    // After end(): the group around the closed one, for a destination whose words describe
+    // the paragraph that holds it.
+    virtual void endInto(RtfGroupState & /*outer*/) {}
 };

@@ -7,6 +7,7 @@
 
 #include <QTextBlockFormat>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -50,20 +51,70 @@ RtfDocumentBuilder::~RtfDocumentBuilder()
 
 void RtfDocumentBuilder::openParagraph(const RtfRunProps &props)
 {
+    if ((m_paragraphPending || !m_blockHasText) && m_tables.needsPlacement(m_textDepth))
+        place(m_textDepth);
     if (m_paragraphPending) {
         m_cursor.insertBlock(QTextBlockFormat(), formatFor(props.western));
         m_blockCharProps = props.western;
         m_blockCharPropsSet = true;
         m_paragraphPending = false;
+        m_blockInserted = true;
         m_lastScript = Script::None;
     }
     m_blockHasText = true;
-    if (m_pendingCells > 0) {
-        flushBytes();
-        const QString tabs(m_pendingCells, u'\t');
-        m_pendingCells = 0;
-        appendRun(tabs, props.western);
+}
+
+void RtfDocumentBuilder::place(int depth)
+{
+    flushBytes();
+    flushRun();
+    m_paragraphPending = !m_tables.enter(depth);
+    m_blockInserted = false;
+    m_blockHasText = false;
+    m_blockCharPropsSet = false;
+    m_lastScript = Script::None;
+}
+
+// Words after a paragraph's text put it into a table or out of it (\intbl after the text,
+// \cell without \intbl): the text moves where the paragraph belongs.
+void RtfDocumentBuilder::moveParagraph(int depth)
+{
+    flushBytes();
+    flushRun();
+    QTextCursor text(m_cursor);
+    text.setPosition(m_cursor.block().position(), QTextCursor::KeepAnchor);
+    const QTextDocumentFragment moved = text.selection();
+    text.removeSelectedText();
+    if (m_blockInserted) {
+        text.deletePreviousChar(); // the block goes with its text, no empty paragraph stays
+        m_cursor.setPosition(text.position());
     }
+    m_paragraphPending = m_blockInserted;
+    place(depth);
+    if (m_paragraphPending) {
+        m_cursor.insertBlock(QTextBlockFormat());
+        m_paragraphPending = false;
+        m_blockInserted = true;
+    }
+    m_cursor.insertFragment(moved);
+    m_blockHasText = true;
+}
+
+void RtfDocumentBuilder::listText(const std::vector<RtfListTextRun> &runs)
+{
+    if (m_listText.size() + runs.size() <= 64)
+        m_listText.insert(m_listText.end(), runs.begin(), runs.end());
+}
+
+void RtfDocumentBuilder::insertListText()
+{
+    QTextCursor start(m_cursor.block());
+    for (const RtfListTextRun &run : m_listText) {
+        QString text = run.text;
+        text.removeIf([](QChar c) { return isUnwanted(c.unicode()); });
+        start.insertText(text, formatFor(run.props.western));
+    }
+    m_blockHasText = true;
 }
 
 void RtfDocumentBuilder::appendBytes(std::string_view bytes, int codePage, const RtfRunProps &props)
@@ -289,17 +340,17 @@ const QTextBlockFormat &RtfDocumentBuilder::blockFormatFor(const RtfParaProps &p
     return m_blockFormat;
 }
 
-void RtfDocumentBuilder::cellBreak()
+void RtfDocumentBuilder::cellBreak(const RtfParaProps &para, const RtfCharProps &mark, int depth)
 {
-    // Cells become tab-separated text; a cell's tab comes only when more text follows.
-    if (m_pendingCells < 1000000)
-        ++m_pendingCells;
+    endParagraph(para, mark, depth);
+    m_tables.endCell(depth);
 }
 
-void RtfDocumentBuilder::rowBreak(const RtfParaProps &para, const RtfCharProps &mark)
+void RtfDocumentBuilder::rowBreak(const RtfParaProps &para, const RtfCharProps &mark, int depth)
 {
-    m_pendingCells = 0;
-    paragraphBreak(para, mark);
+    if (m_blockHasText && !m_paragraphPending)
+        cellBreak(para, mark, depth); // the row's last cell has no \cell of its own
+    m_tables.endRow(depth);
 }
 
 void RtfDocumentBuilder::pageBreak(const RtfParaProps &para, const RtfCharProps &mark)
@@ -314,7 +365,18 @@ void RtfDocumentBuilder::pageBreak(const RtfParaProps &para, const RtfCharProps 
 
 void RtfDocumentBuilder::paragraphBreak(const RtfParaProps &para, const RtfCharProps &mark)
 {
+    endParagraph(para, mark, para.structure.tableDepth());
+}
+
+void RtfDocumentBuilder::endParagraph(const RtfParaProps &para, const RtfCharProps &mark, int depth)
+{
     dropLoneHighSurrogate();
+    if (m_paragraphPending || !m_blockHasText) {
+        if (m_tables.needsPlacement(depth))
+            place(depth);
+    } else if (m_tables.needsPlacement(depth)) {
+        moveParagraph(depth);
+    }
     if (m_paragraphPending) {
         // An empty paragraph: its mark's format comes with the block.
         m_cursor.insertBlock(QTextBlockFormat(), formatFor(mark));
@@ -331,7 +393,6 @@ void RtfDocumentBuilder::closeParagraph(const RtfParaProps &para, const RtfCharP
 {
     flushBytes();
     flushRun();
-    m_pendingCells = 0;
     if (m_pageBreakBefore && !para.pageBreakBefore) {
         RtfParaProps breaking = para;
         breaking.pageBreakBefore = true;
@@ -340,6 +401,12 @@ void RtfDocumentBuilder::closeParagraph(const RtfParaProps &para, const RtfCharP
         m_cursor.setBlockFormat(blockFormatFor(para));
     }
     m_pageBreakBefore = false;
+    const bool listed = m_lists.place(m_cursor, para.structure);
+    if (!m_listText.empty()) {
+        if (!listed)
+            insertListText();
+        m_listText.clear();
+    }
     if (!m_blockHasText && !(m_blockCharPropsSet && m_blockCharProps == mark))
         m_cursor.setBlockCharFormat(formatFor(mark));
 }
@@ -351,4 +418,5 @@ void RtfDocumentBuilder::finish(const RtfParaProps &para, const RtfCharProps &ma
         closeParagraph(para, mark);
     flushBytes();
     flushRun();
+    m_tables.closeAll();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "rtf/rtf_char_props.h"
+#include "rtf/rtf_list_builder.h"
+#include "rtf/rtf_list_text_destination.h"
 #include "rtf/rtf_para_props.h"
+#include "rtf/rtf_table_builder.h"
 
 #include <QString>
 #include <QTextBlockFormat>
@@ -14,6 +17,7 @@ class QTextDocument;
 class RtfCodePages;
 class RtfColorTable;
 class RtfFontTable;
+class RtfListTable;
 
 // Puts the text that the parser finds into a document: text of one format is gathered
 // into a run and inserted in one call; a paragraph exists once text or a \par needs it.
@@ -25,12 +29,20 @@ public:
     ~RtfDocumentBuilder();
     Q_DISABLE_COPY_MOVE(RtfDocumentBuilder)
 
+    void setListTable(const RtfListTable *table) { m_lists.setTable(table); }
+    // The table depth of the paragraph that the text coming next belongs to.
+    void setTextDepth(int depth) { m_textDepth = depth; }
+    RtfRowDefinition &rowDefinition(int depth) { return m_tables.definition(depth); }
+
     void appendBytes(std::string_view bytes, int codePage, const RtfRunProps &props);
     void appendUtf16(char16_t unit, const RtfRunProps &props);
     // A picture, or a kept group's placeholder, with the run's character format.
     void appendObject(const QTextImageFormat &format, const RtfRunProps &props);
-    void cellBreak();
-    void rowBreak(const RtfParaProps &para, const RtfCharProps &mark);
+    // The number a writer put before the paragraph that comes next.
+    void listText(const std::vector<RtfListTextRun> &runs);
+    // \cell and \nestcell end the paragraph and the cell at depth; \row and \nestrow the row.
+    void cellBreak(const RtfParaProps &para, const RtfCharProps &mark, int depth);
+    void rowBreak(const RtfParaProps &para, const RtfCharProps &mark, int depth);
     void paragraphBreak(const RtfParaProps &para, const RtfCharProps &mark);
     // \page: the next paragraph starts a page.
     void pageBreak(const RtfParaProps &para, const RtfCharProps &mark);
@@ -38,6 +50,10 @@ public:
 
 private:
     void openParagraph(const RtfRunProps &props);
+    void place(int depth);
+    void moveParagraph(int depth);
+    void endParagraph(const RtfParaProps &para, const RtfCharProps &mark, int depth);
+    void insertListText();
     void appendClassified(QStringView text, const RtfRunProps &props);
     void appendRun(QStringView text, const RtfCharProps &props);
     void flushBytes();
@@ -74,7 +90,11 @@ private:
     bool m_blockHasText = false;
     RtfCharProps m_blockCharProps;
     bool m_blockCharPropsSet = false;
-    int m_pendingCells = 0;
+    bool m_blockInserted = false; // the open paragraph's block is one that the builder added
+    int m_textDepth = 0;
+    RtfTableBuilder m_tables{&m_cursor};
+    RtfListBuilder m_lists;
+    std::vector<RtfListTextRun> m_listText;
     bool m_pageBreakBefore = false; // the paragraph now open follows a \page
 
     RtfCharProps m_formatProps;

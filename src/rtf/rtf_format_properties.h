@@ -27,6 +27,8 @@ enum Property
     Gutter = QTextFormat::UserProperty + 129,
     Landscape = QTextFormat::UserProperty + 130, // bool
     TitlePage = QTextFormat::UserProperty + 131, // bool
+    // A list's first number (\levelstartat, \pnstart), which Qt's own lists lack.
+    ListStart = QTextFormat::UserProperty + 100,
 };
 
 } // namespace RtfFormat

@@ -60,6 +60,6 @@ bool RtfParaProps::apply(RtfWord word, const RtfToken &token)
         pageBreakBefore = !token.hasParam || token.param != 0;
         return true;
     default:
-        return false;
+        return structure.apply(word, token);
     }
 }

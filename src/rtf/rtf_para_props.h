@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rtf/rtf_structure_props.h"
+
 #include <Qt>
 
 enum class RtfWord : unsigned short;
@@ -18,6 +20,7 @@ struct RtfParaProps
     int lineSpacing = 0;          // \sl: 0 single, > 0 at least, < 0 exactly
     bool lineMultiple = false;    // \slmult1: \sl counts 240ths of a line
     bool pageBreakBefore = false; // \pagebb
+    RtfStructureProps structure;  // lists and tables
 
     // Applies a paragraph formatting word; false when the word is none.
     bool apply(RtfWord word, const RtfToken &token);
@@ -28,7 +31,7 @@ struct RtfParaProps
                rightIndent == o.rightIndent && firstIndent == o.firstIndent &&
                spaceBefore == o.spaceBefore && spaceAfter == o.spaceAfter &&
                lineSpacing == o.lineSpacing && lineMultiple == o.lineMultiple &&
-               pageBreakBefore == o.pageBreakBefore;
+               pageBreakBefore == o.pageBreakBefore && structure == o.structure;
     }
     bool operator!=(const RtfParaProps &o) const { return !(*this == o); }
 };

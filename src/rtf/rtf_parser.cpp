@@ -5,6 +5,7 @@
 #include "rtf/rtf_kept_group_destination.h"
 #include "rtf/rtf_object_inserter.h"
 #include "rtf/rtf_picture_destination.h"
+#include "rtf/rtf_list_text_destination.h"
 
 #include <QTextDocument>
 
@@ -32,6 +33,9 @@ void RtfParser::run()
         m_picture = &picture;
         m_keptInText = &keptInText;
         m_keptDocument = &keptDocument;
+        RtfListTextDestination listText(&m_fonts, &m_codePages, &builder);
+        builder.setListTable(&m_lists);
+        m_listText = &listText;
         bool more = true;
         while (more) {
             const RtfToken token = m_tokens.next();
@@ -83,6 +87,7 @@ void RtfParser::run()
         m_picture = nullptr;
         m_keptInText = nullptr;
         m_keptDocument = nullptr;
+        m_listText = nullptr;
         m_body = nullptr;
         m_builder = nullptr;
     }
@@ -100,6 +105,7 @@ void RtfParser::finish()
     if (m_stack.size() == 2 && m_stack.back().destination && m_stack.back().destination != m_body) {
         m_stack.back().destination->groupClosed(m_stack.back());
         m_stack.back().destination->end(m_tokens.bytesFrom(m_stack.back().groupStart));
+        m_stack.back().destination->endInto(m_stack.back());
     }
     m_builder->finish(m_body->paragraphFor(para), mark);
 }
@@ -138,12 +144,17 @@ void RtfParser::popGroup()
 {
     const RtfGroupState &closing = m_stack.back();
     RtfDestination *destination = closing.destination;
+    bool ended = false;
     if (destination) {
         destination->groupClosed(closing);
-        if (destination != m_stack[m_stack.size() - 2].destination)
+        if (destination != m_stack[m_stack.size() - 2].destination) {
             destination->end(m_tokens.bytesFrom(closing.groupStart));
+            ended = true;
+        }
     }
     m_stack.pop_back();
+    if (ended)
+        destination->endInto(m_stack.back());
 }
 
 bool RtfParser::consumeFallback()
@@ -215,6 +226,17 @@ bool RtfParser::openDestination(RtfWord word, RtfGroupState &state)
         if (!insideKeptGroup(state))
             state.destination =
                 word == RtfWord::FontTbl ? static_cast<RtfDestination *>(&m_fonts) : &m_colors;
+        return true;
+    case RtfWord::ListTable:
+    case RtfWord::ListOverrideTable:
+        state.destination = &m_lists;
+        return true;
+    case RtfWord::Pn:
+        m_pn.begin();
+        state.destination = &m_pn;
+        return true;
+    case RtfWord::ListText:
+        state.destination = m_listText;
         return true;
     case RtfWord::SkipDestination:
         state.destination = nullptr;

@@ -28,6 +28,8 @@
 #include "rtf/rtf_group_state.h"
 #include "rtf/rtf_page_setup.h"
 #include "rtf/rtf_read_report.h"
+#include "rtf/rtf_list_table.h"
+#include "rtf/rtf_pn_destination.h"
 #include "rtf/rtf_tokenizer.h"
 
 #include <QByteArray>
@@ -37,6 +39,7 @@ class QTextDocument;
 class RtfDocumentBuilder;
 class RtfKeptGroupDestination;
 class RtfPictureDestination;
+class RtfListTextDestination;
 
 // Reads RTF into a document in one pass over the tokens. Groups live on an explicit stack
 // with a depth cap, so neither deep nesting nor broken braces can exhaust the C++ stack.
@@ -74,6 +77,9 @@ private:
     RtfCodePages m_codePages;
     RtfFontTable m_fonts;
     RtfColorTable m_colors;
+    RtfListTable m_lists;
+    RtfPnDestination m_pn;
+    RtfListTextDestination *m_listText = nullptr;
     RtfDocumentBuilder *m_builder = nullptr;
     RtfBodyDestination *m_body = nullptr;
     RtfPictureDestination *m_picture = nullptr;

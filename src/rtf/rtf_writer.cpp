@@ -6,16 +6,19 @@
 #include "rtf/rtf_format_properties.h"
 #include "rtf/rtf_kept_group.h"
 #include "rtf/rtf_kept_group_writer.h"
+#include "rtf/rtf_list_writer.h"
 #include "rtf/rtf_output.h"
 #include "rtf/rtf_page_setup.h"
 #include "rtf/rtf_paragraph_style.h"
 #include "rtf/rtf_picture_writer.h"
+#include "rtf/rtf_table_writer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextFrame>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // How a document becomes RTF: the body is written first, block by block, and the tables
@@ -27,6 +30,8 @@
 //             └─ text ───────> RtfOutput                 escaping, \u with GBK fallback
 //             └─ pictures ───> RtfPictureWriter          \pict, or a kept group as it came
 //                              (RtfKeptGroupWriter)      renumbered into the tables
+//             └─ frames ─────> RtfTableWriter            tables row by row, nested ones
+//             └─ list items ─> RtfListWriter             \ls, \pn and the number as text
 namespace {
 
 class RtfWriter
@@ -42,7 +47,7 @@ public:
 
 private:
     static int defaultHalfPoints(const QTextDocument &doc);
-    void writeBlock(const QTextBlock &block, bool pageBreakBefore);
+    void writeBlock(const QTextBlock &block, int depth, const char *end);
     const std::string &paragraphWords(const QTextBlock &block, bool pageBreakBefore);
     void writeDocumentParts(QByteArray *info, QByteArray *headers);
 
@@ -53,6 +58,8 @@ private:
     RtfKeptGroupWriter m_kept;
     RtfPictureWriter m_pictures;
     RtfOutput m_out;
+    RtfListWriter m_lists;
+    bool m_breakAfterPrevious = false;
     std::vector<std::string> m_paragraphWords; // by block format index
     std::string m_scratchWords;
 };
@@ -79,9 +86,28 @@ const std::string &RtfWriter::paragraphWords(const QTextBlock &block, bool pageB
     return words;
 }
 
-void RtfWriter::writeBlock(const QTextBlock &block, bool pageBreakBefore)
+void RtfWriter::writeBlock(const QTextBlock &block, int depth, const char *end)
 {
-    m_out.words(paragraphWords(block, pageBreakBefore));
+    const QTextFormat::PageBreakFlags policy = block.blockFormat().pageBreakPolicy();
+    const bool pageBreakBefore =
+        m_breakAfterPrevious || (policy & QTextFormat::PageBreak_AlwaysBefore);
+    m_breakAfterPrevious = policy & QTextFormat::PageBreak_AlwaysAfter;
+    const std::string &words = paragraphWords(block, pageBreakBefore);
+    if (block.textList()) {
+        constexpr std::string_view kPard = "\\pard";
+        m_out.words(kPard);
+        m_lists.writeNumbering(block, &m_out);
+        if (words.size() > kPard.size())
+            m_out.words(std::string_view(words).substr(kPard.size()));
+    } else {
+        m_out.words(words);
+    }
+    if (depth > 0) {
+        m_out.word("intbl");
+        if (depth > 1)
+            m_out.word("itap", depth);
+    }
+    m_lists.writeNumberText(block, &m_out);
     bool empty = true;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -102,7 +128,7 @@ void RtfWriter::writeBlock(const QTextBlock &block, bool pageBreakBefore)
         // The paragraph mark carries an empty line's format.
         m_styles.switchTo(m_styles.styleOf(block.charFormatIndex(), block.charFormat()), &m_out);
     }
-    m_out.word("par");
+    m_out.word(end);
     m_out.lineBreak();
 }
 
@@ -110,12 +136,10 @@ QByteArray RtfWriter::run()
 {
     m_fonts.indexOf(m_doc.defaultFont().family());
     m_out.reserve(size_t(m_doc.characterCount()) * 14 + 256);
-    bool breakAfterPrevious = false;
-    for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
-        const QTextFormat::PageBreakFlags policy = block.blockFormat().pageBreakPolicy();
-        writeBlock(block, breakAfterPrevious || (policy & QTextFormat::PageBreak_AlwaysBefore));
-        breakAfterPrevious = policy & QTextFormat::PageBreak_AlwaysAfter;
-    }
+    RtfTableWriter tables(&m_out, [this](const QTextBlock &block, int depth, const char *end) {
+        writeBlock(block, depth, end);
+    });
+    tables.writeFrame(m_doc.rootFrame());
 
     QByteArray info;
     QByteArray headers;
@@ -126,6 +150,10 @@ QByteArray RtfWriter::run()
     if (!m_colors.isEmpty()) {
         rtf.append("\r\n");
         rtf.append(m_colors.table());
+    }
+    if (const std::string lists = m_lists.tables(); !lists.empty()) {
+        rtf.append("\r\n");
+        rtf.append(lists.data(), qsizetype(lists.size()));
     }
     rtf.append("\r\n{\\*\\generator Quorvane;}");
     rtf.append(info);

@@ -17,6 +17,11 @@
 
 namespace rtftest {
 
+// A table in QTextDocument::toRawText(): each cell starts with the one mark, the table ends
+// with the other.
+inline const QChar kCellMark(char16_t(0xFDD0));
+inline const QChar kTableEndMark(char16_t(0xFDD1));
+
 enum Style
 {
     Plain = 0,
