@@ -97,6 +97,14 @@ enum class RtfWord : unsigned short
     Green,
     Blue,
 
+    // Fields and notes
+    Field,
+    FldInst,
+    FldRslt,
+    Footnote,
+    FtnAlt,
+    ChFtn,
+
     // Groups: kept as text even when starred, or skipped whole
     KeepDestination,
     SkipDestination,
@@ -107,7 +115,8 @@ RtfWord rtfWordFor(std::string_view name);
 // Destinations that keep their text even when marked with \*.
 inline bool rtfKeptUnderStar(RtfWord word)
 {
-    return word == RtfWord::Ud || word == RtfWord::KeepDestination;
+    return word == RtfWord::Ud || word == RtfWord::KeepDestination || word == RtfWord::Field ||
+           word == RtfWord::FldInst || word == RtfWord::FldRslt || word == RtfWord::Footnote;
 }
 
 // The character a symbol word stands for, 0 for any other word.

@@ -4,6 +4,7 @@
 #include "rtf/rtf_para_props.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -26,6 +27,14 @@ public:
 
     void appendBytes(std::string_view bytes, int codePage, const RtfRunProps &props);
     void appendUtf16(char16_t unit, const RtfRunProps &props);
+    // What RtfCharProps::field counts from 1.
+    void setFieldInstructions(const QStringList *instructions)
+    {
+        m_fieldInstructions = instructions;
+    }
+    // A note's 〔注： or 〕, in one format whatever the file's fonts, so that it reads back
+    // the same after the writer dropped it.
+    void appendNoteMark(QStringView mark, int note, bool endnote);
     void cellBreak();
     void rowBreak(const RtfParaProps &para, const RtfCharProps &mark);
     void paragraphBreak(const RtfParaProps &para, const RtfCharProps &mark);
@@ -48,6 +57,7 @@ private:
     const RtfFontTable &m_fonts;
     const RtfColorTable &m_colors;
     RtfCodePages *m_codePages;
+    const QStringList *m_fieldInstructions = nullptr;
     QTextCursor m_cursor;
 
     QString m_run;

@@ -2,11 +2,12 @@
 
 #include "rtf/rtf_control_words.h"
 #include "rtf/rtf_document_builder.h"
+#include "rtf/rtf_note_destination.h"
 
 #include <QTextDocument>
 
 RtfParser::RtfParser(const QByteArray &rtf, QTextDocument *into)
-    : m_doc(into), m_tokens(rtf), m_fonts(&m_codePages)
+    : m_doc(into), m_tokens(rtf), m_fonts(&m_codePages), m_fieldInstruction(&m_fonts, &m_codePages)
 {
     m_stack.reserve(64);
     m_stack.emplace_back(); // bytes before the document's group are no text: skipped
@@ -20,8 +21,11 @@ void RtfParser::run()
     {
         RtfDocumentBuilder builder(m_doc, m_fonts, m_colors, &m_codePages);
         RtfBodyDestination body(&m_fonts, &builder);
+        RtfNoteDestination note(&body, &builder);
+        builder.setFieldInstructions(&m_fieldInstructions);
         m_builder = &builder;
         m_body = &body;
+        m_note = &note;
         bool more = true;
         while (more) {
             const RtfToken token = m_tokens.next();
@@ -66,6 +70,7 @@ void RtfParser::run()
             }
         }
         finish();
+        m_note = nullptr;
         m_body = nullptr;
         m_builder = nullptr;
     }
@@ -84,6 +89,8 @@ void RtfParser::finish()
         m_stack.back().destination->groupClosed(m_stack.back());
         m_stack.back().destination->end(m_tokens.bytesFrom(m_stack.back().groupStart));
     }
+    if (m_stack.size() == 2 && m_stack.back().chr.note != 0)
+        m_note->finish();
     m_builder->finish(m_body->paragraphFor(para), mark);
 }
 
@@ -120,12 +127,15 @@ bool RtfParser::closeGroup()
 void RtfParser::popGroup()
 {
     const RtfGroupState &closing = m_stack.back();
+    const RtfGroupState &parent = m_stack[m_stack.size() - 2];
     RtfDestination *destination = closing.destination;
     if (destination) {
         destination->groupClosed(closing);
-        if (destination != m_stack[m_stack.size() - 2].destination)
+        if (destination != parent.destination)
             destination->end(m_tokens.bytesFrom(closing.groupStart));
     }
+    if (closing.chr.note != 0 && parent.chr.note != closing.chr.note)
+        m_note->finish();
     m_stack.pop_back();
 }
 
@@ -188,6 +198,54 @@ void RtfParser::controlWord(const RtfToken &token)
 
 bool RtfParser::openDestination(RtfWord word, RtfGroupState &state)
 {
+    const bool opened = openAnyDestination(word, state);
+    // A note holds only text: whatever else opens inside it is skipped.
+    if (opened && state.chr.note != 0 && state.destination != m_note)
+        state.destination = nullptr;
+    return opened;
+}
+
+bool RtfParser::openFieldOrNote(RtfWord word, RtfGroupState &state)
+{
+    const bool inInstruction = state.destination == &m_fieldInstruction;
+    switch (word) {
+    case RtfWord::Field:
+        if (!inInstruction)
+            m_fieldInstruction.fieldStarted();
+        return true;
+    case RtfWord::FldInst:
+        // A nested field's code is part of the outer one's.
+        state.destination = state.chr.note == 0 ? &m_fieldInstruction : nullptr;
+        return true;
+    case RtfWord::FldRslt:
+        if (!inInstruction && state.chr.note == 0) {
+            const QString instruction = m_fieldInstruction.takeInstruction();
+            if (!instruction.isEmpty()) {
+                if (m_fieldInstructions.isEmpty() || m_fieldInstructions.constLast() != instruction)
+                    m_fieldInstructions.append(instruction);
+                state.chr.field = int(m_fieldInstructions.size());
+            }
+        }
+        return true;
+    case RtfWord::Footnote:
+        if (state.chr.note != 0)
+            return true; // joins the note it stands in
+        if (inInstruction || state.destination == &m_fonts || state.destination == &m_colors) {
+            state.destination = nullptr;
+        } else {
+            m_note->start(state);
+            state.destination = m_note;
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfParser::openAnyDestination(RtfWord word, RtfGroupState &state)
+{
+    if (openFieldOrNote(word, state))
+        return true;
     switch (word) {
     case RtfWord::FontTbl:
         state.destination = &m_fonts;

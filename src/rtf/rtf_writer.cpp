@@ -5,6 +5,7 @@
 #include "rtf/rtf_font_list.h"
 #include "rtf/rtf_output.h"
 #include "rtf/rtf_paragraph_style.h"
+#include "rtf/rtf_span_writer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -25,7 +26,8 @@ class RtfWriter
 {
 public:
     explicit RtfWriter(const QTextDocument &doc)
-        : m_doc(doc), m_styles(&m_fonts, &m_colors, defaultHalfPoints(doc))
+        : m_doc(doc), m_styles(&m_fonts, &m_colors, defaultHalfPoints(doc)),
+          m_spans(&m_styles, &m_out)
     {
     }
 
@@ -41,6 +43,7 @@ private:
     RtfColorList m_colors;
     RtfCharacterStyles m_styles;
     RtfOutput m_out;
+    RtfSpanWriter m_spans;
     std::vector<std::string> m_paragraphWords; // by block format index
     std::string m_scratchWords;
 };
@@ -75,11 +78,15 @@ void RtfWriter::writeBlock(const QTextBlock &block, bool pageBreakBefore)
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
+        empty = false;
+        const QString text = m_spans.enter(it);
+        if (text.isEmpty())
+            continue;
         m_styles.switchTo(m_styles.styleOf(fragment.charFormatIndex(), fragment.charFormat()),
                           &m_out);
-        m_out.text(fragment.text());
-        empty = false;
+        m_out.text(text);
     }
+    m_spans.close();
     if (empty) {
         // The paragraph mark carries an empty line's format.
         m_styles.switchTo(m_styles.styleOf(block.charFormatIndex(), block.charFormat()), &m_out);
