@@ -47,6 +47,21 @@ QString structure(const QTextBlock &block)
     return out;
 }
 
+// The field and link a character stands in, and whether it is part of a note (ids are
+// the reader's own numbering).
+QString placement(const QTextCharFormat &format)
+{
+    QString out;
+    if (format.isAnchor())
+        out += QStringLiteral(" href=") + format.anchorHref();
+    const QString field = format.stringProperty(RtfFormat::FieldInstruction);
+    if (!field.isEmpty())
+        out += QStringLiteral(" field=") + field;
+    if (format.intProperty(RtfFormat::NoteId) > 0)
+        out += QStringLiteral(" note");
+    return out;
+}
+
 QString signature(const QTextDocument &doc)
 {
     QString out;
@@ -66,7 +81,7 @@ QString signature(const QTextDocument &doc)
         QString last;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            const QString name = QStringLiteral("[%1%2%3%4%5 %6 %7 %8 %9]")
+            const QString name = QStringLiteral("[%1%2%3%4%5 %6 %7 %8 %9%10]")
                                      .arg(format.fontWeight() >= QFont::DemiBold)
                                      .arg(format.fontItalic())
                                      .arg(format.fontUnderline())
@@ -75,7 +90,7 @@ QString signature(const QTextDocument &doc)
                                      .arg(format.fontPointSize())
                                      .arg(int(format.verticalAlignment()))
                                      .arg(format.fontFamilies().toStringList().join(u','))
-                                     .arg(colors(format));
+                                     .arg(colors(format), placement(format));
             if (format.isImageFormat()) {
                 // Pictures and kept groups: their shown size, and which of the two.
                 const QTextImageFormat image = format.toImageFormat();

@@ -28,6 +28,10 @@ struct RtfCharProps
     bool strike = false;
     bool hidden = false;
     Vertical vertical = Normal;
+    // Not formatting but where the text stands; \plain keeps them.
+    int field = 0; // index into the document's field instructions, 0: none
+    int note = 0;  // note id, 0: body text
+    bool endnote = false;
 
     // Applies a character formatting word; false when the word is none.
     bool apply(RtfWord word, const RtfToken &token);
@@ -39,7 +43,7 @@ struct RtfCharProps
                shadingBack == o.shadingBack && shadingFore == o.shadingFore &&
                shading == o.shading && bold == o.bold && italic == o.italic &&
                underline == o.underline && strike == o.strike && hidden == o.hidden &&
-               vertical == o.vertical;
+               vertical == o.vertical && field == o.field && note == o.note && endnote == o.endnote;
     }
     bool operator!=(const RtfCharProps &o) const { return !(*this == o); }
 };

@@ -53,6 +53,9 @@ public:
     // formatIndex is the document's index of the format: each is looked at once.
     const RtfCharacterStyle &styleOf(int formatIndex, const QTextCharFormat &format);
     void switchTo(const RtfCharacterStyle &style, RtfOutput *out);
+    // The formatting in effect, for a group to give back when it closes.
+    const RtfCharacterStyle &current() const { return m_current; }
+    void setCurrent(const RtfCharacterStyle &style) { m_current = style; }
 
 private:
     RtfCharacterStyle convert(const QTextCharFormat &format);

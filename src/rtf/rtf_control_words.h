@@ -199,6 +199,13 @@ enum class RtfWord : unsigned short
     AtnId,
     Xe,
     Tc,
+    // Fields and notes
+    Field,
+    FldInst,
+    FldRslt,
+    Footnote,
+    FtnAlt,
+    ChFtn,
 
     // Groups: kept as text even when starred, or skipped whole
     KeepDestination,
@@ -216,6 +223,8 @@ inline bool rtfKeptUnderStar(RtfWord word)
            word == RtfWord::HeaderFooter || word == RtfWord::Info || word == RtfWord::Annotation ||
            word == RtfWord::AtnId || word == RtfWord::Xe || word == RtfWord::Tc ||
            word == RtfWord::ListTable || word == RtfWord::ListOverrideTable || word == RtfWord::Pn;
+    return word == RtfWord::Ud || word == RtfWord::KeepDestination || word == RtfWord::Field ||
+           word == RtfWord::FldInst || word == RtfWord::FldRslt || word == RtfWord::Footnote;
 }
 
 // The character a symbol word stands for, 0 for any other word.

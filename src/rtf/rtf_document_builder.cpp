@@ -2,6 +2,7 @@
 
 #include "rtf/rtf_code_pages.h"
 #include "rtf/rtf_color_table.h"
+#include "rtf/rtf_field_format.h"
 #include "rtf/rtf_font_table.h"
 #include "rtf/rtf_format_properties.h"
 
@@ -159,6 +160,17 @@ void RtfDocumentBuilder::appendObject(const QTextImageFormat &format, const RtfR
     QTextCharFormat object = formatFor(props.western);
     object.merge(format);
     m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
+void RtfDocumentBuilder::appendNoteMark(QStringView mark, int note, bool endnote)
+{
+    dropLoneHighSurrogate();
+    openParagraph(RtfRunProps());
+    flushBytes();
+    flushRun();
+    QTextCharFormat format;
+    format.setProperty(RtfFormat::NoteId, note);
+    if (endnote)
+        format.setProperty(RtfFormat::Endnote, true);
+    m_cursor.insertText(mark.toString(), format);
 }
 
 void RtfDocumentBuilder::dropLoneHighSurrogate()
@@ -270,6 +282,13 @@ const QTextCharFormat &RtfDocumentBuilder::formatFor(const RtfCharProps &props)
         format.setProperty(RtfFormat::Hidden, true);
         if (!props.underline)
             format.setUnderlineStyle(QTextCharFormat::DotLine); // as word processors show it
+    }
+    if (props.field > 0 && m_fieldInstructions && props.field <= m_fieldInstructions->size())
+        rtfSetField(&format, m_fieldInstructions->at(props.field - 1));
+    if (props.note > 0) {
+        format.setProperty(RtfFormat::NoteId, props.note);
+        if (props.endnote)
+            format.setProperty(RtfFormat::Endnote, true);
     }
     m_format = format;
     m_formatProps = props;

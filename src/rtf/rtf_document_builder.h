@@ -7,6 +7,7 @@
 #include "rtf/rtf_table_builder.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -40,6 +41,14 @@ public:
     void appendObject(const QTextImageFormat &format, const RtfRunProps &props);
     // The number a writer put before the paragraph that comes next.
     void listText(const std::vector<RtfListTextRun> &runs);
+    // What RtfCharProps::field counts from 1.
+    void setFieldInstructions(const QStringList *instructions)
+    {
+        m_fieldInstructions = instructions;
+    }
+    // A note's 〔注： or 〕, in one format whatever the file's fonts, so that it reads back
+    // the same after the writer dropped it.
+    void appendNoteMark(QStringView mark, int note, bool endnote);
     // \cell and \nestcell end the paragraph and the cell at depth; \row and \nestrow the row.
     void cellBreak(const RtfParaProps &para, const RtfCharProps &mark, int depth);
     void rowBreak(const RtfParaProps &para, const RtfCharProps &mark, int depth);
@@ -67,6 +76,7 @@ private:
     const RtfFontTable &m_fonts;
     const RtfColorTable &m_colors;
     RtfCodePages *m_codePages;
+    const QStringList *m_fieldInstructions = nullptr;
     QTextCursor m_cursor;
 
     QString m_run;

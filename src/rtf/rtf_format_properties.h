@@ -29,6 +29,12 @@ enum Property
     TitlePage = QTextFormat::UserProperty + 131, // bool
     // A list's first number (\levelstartat, \pnstart), which Qt's own lists lack.
     ListStart = QTextFormat::UserProperty + 100,
+    // A field's instruction (QString) on every character of its result.
+    FieldInstruction = QTextFormat::UserProperty + 140,
+    // Which note (int, from 1) a character belongs to; the note's marks carry it too.
+    NoteId = QTextFormat::UserProperty + 141,
+    // The note is an endnote (bool).
+    Endnote = QTextFormat::UserProperty + 142,
 };
 
 } // namespace RtfFormat

@@ -16,7 +16,11 @@ RtfRunProps RtfGroupState::runProps() const
 
 void RtfGroupState::resetCharacter()
 {
-    chr = RtfCharProps();
+    RtfCharProps plain;
+    plain.field = chr.field;
+    plain.note = chr.note;
+    plain.endnote = chr.endnote;
+    chr = plain;
     eastAsian = RtfEastAsianProps();
     target = Target::Western;
 }

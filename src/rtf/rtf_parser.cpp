@@ -6,11 +6,12 @@
 #include "rtf/rtf_object_inserter.h"
 #include "rtf/rtf_picture_destination.h"
 #include "rtf/rtf_list_text_destination.h"
+#include "rtf/rtf_note_destination.h"
 
 #include <QTextDocument>
 
 RtfParser::RtfParser(const QByteArray &rtf, QTextDocument *into)
-    : m_doc(into), m_tokens(rtf), m_fonts(&m_codePages)
+    : m_doc(into), m_tokens(rtf), m_fonts(&m_codePages), m_fieldInstruction(&m_fonts, &m_codePages)
 {
     m_stack.reserve(64);
     m_stack.emplace_back(); // bytes before the document's group are no text: skipped
@@ -28,14 +29,17 @@ void RtfParser::run()
         RtfPictureDestination picture(&inserter);
         RtfKeptGroupDestination keptInText(&inserter);
         RtfKeptGroupDestination keptDocument(&inserter);
+        RtfListTextDestination listText(&m_fonts, &m_codePages, &builder);
+        RtfNoteDestination note(&body, &builder);
+        builder.setListTable(&m_lists);
+        builder.setFieldInstructions(&m_fieldInstructions);
         m_builder = &builder;
         m_body = &body;
         m_picture = &picture;
         m_keptInText = &keptInText;
         m_keptDocument = &keptDocument;
-        RtfListTextDestination listText(&m_fonts, &m_codePages, &builder);
-        builder.setListTable(&m_lists);
         m_listText = &listText;
+        m_note = &note;
         bool more = true;
         while (more) {
             const RtfToken token = m_tokens.next();
@@ -88,6 +92,7 @@ void RtfParser::run()
         m_keptInText = nullptr;
         m_keptDocument = nullptr;
         m_listText = nullptr;
+        m_note = nullptr;
         m_body = nullptr;
         m_builder = nullptr;
     }
@@ -107,6 +112,8 @@ void RtfParser::finish()
         m_stack.back().destination->end(m_tokens.bytesFrom(m_stack.back().groupStart));
         m_stack.back().destination->endInto(m_stack.back());
     }
+    if (m_stack.size() == 2 && m_stack.back().chr.note != 0)
+        m_note->finish();
     m_builder->finish(m_body->paragraphFor(para), mark);
 }
 
@@ -143,15 +150,18 @@ bool RtfParser::closeGroup()
 void RtfParser::popGroup()
 {
     const RtfGroupState &closing = m_stack.back();
+    const RtfGroupState &parent = m_stack[m_stack.size() - 2];
     RtfDestination *destination = closing.destination;
     bool ended = false;
     if (destination) {
         destination->groupClosed(closing);
-        if (destination != m_stack[m_stack.size() - 2].destination) {
+        if (destination != parent.destination) {
             destination->end(m_tokens.bytesFrom(closing.groupStart));
             ended = true;
         }
     }
+    if (closing.chr.note != 0 && parent.chr.note != closing.chr.note)
+        m_note->finish();
     m_stack.pop_back();
     if (ended)
         destination->endInto(m_stack.back());
@@ -219,6 +229,70 @@ void RtfParser::controlWord(const RtfToken &token)
 
 bool RtfParser::openDestination(RtfWord word, RtfGroupState &state)
 {
+    const bool opened = openAnyDestination(word, state);
+    // A note holds only text: whatever else opens inside it is skipped.
+    if (opened && state.chr.note != 0 && state.destination != m_note)
+        state.destination = nullptr;
+    return opened;
+}
+
+bool RtfParser::openFieldOrNote(RtfWord word, RtfGroupState &state)
+{
+    const bool inInstruction = state.destination == &m_fieldInstruction;
+    switch (word) {
+    case RtfWord::Field:
+        if (!inInstruction)
+            m_fieldInstruction.fieldStarted();
+        return true;
+    case RtfWord::FldInst:
+        // A nested field's code is part of the outer one's.
+        state.destination = state.chr.note == 0 ? &m_fieldInstruction : nullptr;
+        return true;
+    case RtfWord::FldRslt:
+        if (!inInstruction && state.chr.note == 0) {
+            const QString instruction = m_fieldInstruction.takeInstruction();
+            if (!instruction.isEmpty()) {
+                if (m_fieldInstructions.isEmpty() || m_fieldInstructions.constLast() != instruction)
+                    m_fieldInstructions.append(instruction);
+                state.chr.field = int(m_fieldInstructions.size());
+            }
+        }
+        return true;
+    case RtfWord::Footnote:
+        if (state.chr.note != 0)
+            return true; // joins the note it stands in
+        if (inInstruction || state.destination == &m_fonts || state.destination == &m_colors) {
+            state.destination = nullptr;
+        } else {
+            m_note->start(state);
+            state.destination = m_note;
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfParser::openAnyDestination(RtfWord word, RtfGroupState &state)
+{
+    if (insideKeptGroup(state)) {
+        // A kept group goes back byte for byte: its fields, notes and lists are its own.
+        switch (word) {
+        case RtfWord::Field:
+        case RtfWord::FldInst:
+        case RtfWord::FldRslt:
+        case RtfWord::Footnote:
+        case RtfWord::ListTable:
+        case RtfWord::ListOverrideTable:
+        case RtfWord::Pn:
+        case RtfWord::ListText:
+            return true;
+        default:
+            break;
+        }
+    }
+    if (openFieldOrNote(word, state))
+        return true;
     switch (word) {
     case RtfWord::FontTbl:
     case RtfWord::ColorTbl:
@@ -275,6 +349,28 @@ bool RtfParser::openObject(RtfWord word, RtfGroupState &state)
 {
     using Kind = RtfKeptGroupDestination::Kind;
     using Place = RtfKeptGroup::Place;
+    if (state.chr.note != 0) {
+        // A note holds only text; what it showed besides is said at open.
+        switch (word) {
+        case RtfWord::Pict:
+        case RtfWord::Object:
+        case RtfWord::Shp:
+        case RtfWord::Do:
+            m_report.count(QStringLiteral("脚注中的图片或对象"));
+            state.destination = nullptr;
+            return true;
+        case RtfWord::Info:
+        case RtfWord::HeaderFooter:
+        case RtfWord::Annotation:
+        case RtfWord::AtnId:
+        case RtfWord::Xe:
+        case RtfWord::Tc:
+            state.destination = nullptr;
+            return true;
+        default:
+            break;
+        }
+    }
     switch (word) {
     case RtfWord::Pict:
         if (state.destination == m_keptInText)

@@ -17,6 +17,10 @@
 // it hears when the group ends, with the group's bytes, so a destination can keep a group
 // as it came. Groups nobody reads are skipped (destination nullptr).
 //
+// A field's instruction (RtfFieldInstructionDestination) goes with its result's text as a
+// character property; a note (RtfNoteDestination) lasts as long as the group state that
+// gave its text the note's id.
+//
 // A new kind of content adds its words to rtf_control_words, its own RtfDestination class
 // (member of the parser, opened in openDestination()), its group-scoped properties to
 // RtfCharProps or RtfParaProps, and what it puts into the document to the builder.
@@ -24,6 +28,7 @@
 #include "rtf/rtf_body_destination.h"
 #include "rtf/rtf_code_pages.h"
 #include "rtf/rtf_color_table.h"
+#include "rtf/rtf_field_instruction_destination.h"
 #include "rtf/rtf_font_table.h"
 #include "rtf/rtf_group_state.h"
 #include "rtf/rtf_page_setup.h"
@@ -33,6 +38,7 @@
 #include "rtf/rtf_tokenizer.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <vector>
 
 class QTextDocument;
@@ -40,6 +46,7 @@ class RtfDocumentBuilder;
 class RtfKeptGroupDestination;
 class RtfPictureDestination;
 class RtfListTextDestination;
+class RtfNoteDestination;
 
 // Reads RTF into a document in one pass over the tokens. Groups live on an explicit stack
 // with a depth cap, so neither deep nesting nor broken braces can exhaust the C++ stack.
@@ -64,6 +71,8 @@ private:
     bool openObject(RtfWord word, RtfGroupState &state);
     bool insideKeptGroup(const RtfGroupState &state) const;
     void keepFromWord(RtfGroupState &state) const;
+    bool openAnyDestination(RtfWord word, RtfGroupState &state);
+    bool openFieldOrNote(RtfWord word, RtfGroupState &state);
     void controlSymbol(char symbol);
     void text(std::string_view bytes);
     void unicode(int value);
@@ -91,6 +100,11 @@ private:
     int m_annotationIds = 0;
     bool m_shpPictSeen = false;
     qsizetype m_wordStart = 0; // the backslash of the control word being handled
+    RtfFieldInstructionDestination m_fieldInstruction;
+    QStringList m_fieldInstructions; // what RtfCharProps::field counts from 1
+    RtfDocumentBuilder *m_builder = nullptr;
+    RtfBodyDestination *m_body = nullptr;
+    RtfNoteDestination *m_note = nullptr;
     std::vector<RtfGroupState> m_stack;
     int m_overflowDepth = 0;
     int m_fallbackToSkip = 0;

@@ -12,6 +12,7 @@
 #include "rtf/rtf_paragraph_style.h"
 #include "rtf/rtf_picture_writer.h"
 #include "rtf/rtf_table_writer.h"
+#include "rtf/rtf_span_writer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -39,7 +40,7 @@ class RtfWriter
 public:
     explicit RtfWriter(const QTextDocument &doc)
         : m_doc(doc), m_styles(&m_fonts, &m_colors, defaultHalfPoints(doc)),
-          m_kept(&m_fonts, &m_colors), m_pictures(doc, &m_kept)
+          m_kept(&m_fonts, &m_colors), m_pictures(doc, &m_kept), m_spans(&m_styles, &m_out)
     {
     }
 
@@ -60,6 +61,7 @@ private:
     RtfOutput m_out;
     RtfListWriter m_lists;
     bool m_breakAfterPrevious = false;
+    RtfSpanWriter m_spans;
     std::vector<std::string> m_paragraphWords; // by block format index
     std::string m_scratchWords;
 };
@@ -113,17 +115,21 @@ void RtfWriter::writeBlock(const QTextBlock &block, int depth, const char *end)
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
+        empty = false;
+        const QString text = m_spans.enter(it);
+        if (text.isEmpty())
+            continue;
         const QTextCharFormat format = fragment.charFormat();
         m_styles.switchTo(m_styles.styleOf(fragment.charFormatIndex(), format), &m_out);
-        empty = false;
         if (format.isImageFormat()) {
             const QTextImageFormat image = format.toImageFormat();
-            for (int i = 0; i < fragment.length(); ++i)
+            for (qsizetype i = 0; i < text.size(); ++i)
                 m_pictures.write(image, &m_out);
             continue;
         }
-        m_out.text(fragment.text());
+        m_out.text(text);
     }
+    m_spans.close();
     if (empty) {
         // The paragraph mark carries an empty line's format.
         m_styles.switchTo(m_styles.styleOf(block.charFormatIndex(), block.charFormat()), &m_out);

@@ -126,7 +126,7 @@ void TstRtfReader::text_data()
         << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1;}{\\stylesheet{\\s1 "
                       "Normal;}}{\\info{\\title T}{\\author A}}{\\header H}{\\footer "
                       "F}{\\*\\generator G;}{\\*\\unknown x}text{\\footnote note} more}")
-        << s("text more");
+        << s("text〔注：note〕 more");
     QTest::newRow("star only at group start")
         << QByteArray("{\\rtf1 {\\fldrslt \\*\\cs13 kept}}") << s("kept");
     QTest::newRow("starred style word keeps its text")
