@@ -222,9 +222,9 @@ inline bool rtfKeptUnderStar(RtfWord word)
            word == RtfWord::Pict || word == RtfWord::Object || word == RtfWord::Result ||
            word == RtfWord::HeaderFooter || word == RtfWord::Info || word == RtfWord::Annotation ||
            word == RtfWord::AtnId || word == RtfWord::Xe || word == RtfWord::Tc ||
-           word == RtfWord::ListTable || word == RtfWord::ListOverrideTable || word == RtfWord::Pn;
-    return word == RtfWord::Ud || word == RtfWord::KeepDestination || word == RtfWord::Field ||
-           word == RtfWord::FldInst || word == RtfWord::FldRslt || word == RtfWord::Footnote;
+           word == RtfWord::ListTable || word == RtfWord::ListOverrideTable ||
+           word == RtfWord::Pn || word == RtfWord::Field || word == RtfWord::FldInst ||
+           word == RtfWord::FldRslt || word == RtfWord::Footnote;
 }
 
 // The character a symbol word stands for, 0 for any other word.

@@ -160,6 +160,8 @@ void RtfDocumentBuilder::appendObject(const QTextImageFormat &format, const RtfR
     QTextCharFormat object = formatFor(props.western);
     object.merge(format);
     m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
+}
+
 void RtfDocumentBuilder::appendNoteMark(QStringView mark, int note, bool endnote)
 {
     dropLoneHighSurrogate();

@@ -3,10 +3,10 @@
 #include "rtf/rtf_control_words.h"
 #include "rtf/rtf_document_builder.h"
 #include "rtf/rtf_kept_group_destination.h"
-#include "rtf/rtf_object_inserter.h"
-#include "rtf/rtf_picture_destination.h"
 #include "rtf/rtf_list_text_destination.h"
 #include "rtf/rtf_note_destination.h"
+#include "rtf/rtf_object_inserter.h"
+#include "rtf/rtf_picture_destination.h"
 
 #include <QTextDocument>
 

@@ -31,10 +31,10 @@
 #include "rtf/rtf_field_instruction_destination.h"
 #include "rtf/rtf_font_table.h"
 #include "rtf/rtf_group_state.h"
-#include "rtf/rtf_page_setup.h"
-#include "rtf/rtf_read_report.h"
 #include "rtf/rtf_list_table.h"
+#include "rtf/rtf_page_setup.h"
 #include "rtf/rtf_pn_destination.h"
+#include "rtf/rtf_read_report.h"
 #include "rtf/rtf_tokenizer.h"
 
 #include <QByteArray>
@@ -102,8 +102,6 @@ private:
     qsizetype m_wordStart = 0; // the backslash of the control word being handled
     RtfFieldInstructionDestination m_fieldInstruction;
     QStringList m_fieldInstructions; // what RtfCharProps::field counts from 1
-    RtfDocumentBuilder *m_builder = nullptr;
-    RtfBodyDestination *m_body = nullptr;
     RtfNoteDestination *m_note = nullptr;
     std::vector<RtfGroupState> m_stack;
     int m_overflowDepth = 0;

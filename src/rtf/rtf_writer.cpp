@@ -11,8 +11,8 @@
 #include "rtf/rtf_page_setup.h"
 #include "rtf/rtf_paragraph_style.h"
 #include "rtf/rtf_picture_writer.h"
-#include "rtf/rtf_table_writer.h"
 #include "rtf/rtf_span_writer.h"
+#include "rtf/rtf_table_writer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
