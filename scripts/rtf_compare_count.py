@@ -80,6 +80,15 @@ def normalised_colour(value):
     return value if re.fullmatch(r'#[0-9a-f]{6}', value) else None
 
 
+# LibreOffice resolves a relative link against the folder of the file it read and writes it
+# relative to its output: "w1" in in/x.rtf and in quorvane-rtf/x.rtf are the same link.
+READ_FOLDERS = re.compile(r'^\.\./(?:in|quorvane-rtf|libreoffice-rtf)/')
+
+
+def link_target(href):
+    return READ_FOLDERS.sub('', (href or '').strip().rstrip('/'))
+
+
 def same_colour(a, b):
     return a is not None and b is not None and all(abs(int(a[i:i + 2], 16) - int(b[i:i + 2], 16)) <= 8 for i in (1, 3, 5))
 
@@ -322,7 +331,7 @@ class Document:
             merged.update(self.styles.resolved('text', child.get(q('text:style-name')), False)[0])
             self._inline(child, merged, link, deferred)
         elif tag in (q('text:a'), q('draw:a')):
-            self.link_targets.append((child.get(q('xlink:href')) or '').strip().rstrip('/'))
+            self.link_targets.append(link_target(child.get(q('xlink:href'))))
             self._inline(child, props, len(self.link_targets) - 1, deferred)
         elif tag in (q('text:s'), q('text:tab'), q('text:line-break')):
             self._break = True

@@ -113,6 +113,10 @@ class Alignment(unittest.TestCase):
         changed = kept(original, body('Bullets', '<text:p>a	b</text:p>', '3cm', 'https://example.com'))
         self.assertEqual([changed[k] for k in ('list', 'cell', 'picture', 'link', 'text')],
                          [(1, 0), (2, 0), (1, 0), (1, 0), (10, 10)])
+        # A relative link read from another folder is the same link; another file is not.
+        relative = body('Numbers', table, '2cm', '../in/w1')
+        self.assertEqual(kept(relative, body('Numbers', table, '2cm', '../quorvane-rtf/w1'))['link'], (1, 1))
+        self.assertEqual(kept(relative, body('Numbers', table, '2cm', '../quorvane-rtf/w2'))['link'], (1, 0))
 
 
 if __name__ == '__main__':
