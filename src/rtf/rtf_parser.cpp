@@ -388,7 +388,8 @@ bool RtfParser::openObject(RtfWord word, RtfGroupState &state)
         m_shpPictSeen = true;
         return true;
     case RtfWord::NonShpPict:
-        if (m_shpPictSeen)
+        // Inside a picture it is part of the picture's own bytes, read again the same way.
+        if (m_shpPictSeen && !insideKeptGroup(state))
             state.destination = nullptr;
         return true;
     case RtfWord::Result:
