@@ -1,6 +1,8 @@
 // Not a benchmark: shows the main window on the editor page with a picture, a table and a
 // link in the document, as a user would see it, and saves the window as a PNG.
 // Run: build/bench/editor_shot OUT.png [WIDTH HEIGHT [end]]  (under xvfb-run, or offscreen)
+//  or: build/bench/editor_shot OUT.png WIDTH HEIGHT open FILE.rtf: the file as opened, then
+//      OUT-reopened.png after a save to a copy and opening the copy again.
 
 #include "app/form1.h"
 #include "editor/editor_page.h"
@@ -13,6 +15,33 @@
 #include <QTextCursor>
 #include <QTextTable>
 #include <cstdio>
+
+namespace {
+
+bool grabTo(Form1 &form, const QString &out)
+{
+    for (int i = 0; i < 10; ++i)
+        QApplication::processEvents();
+    const bool saved = form.grab().save(out);
+    std::printf("%s %s\n", saved ? "saved" : "NOT saved", qPrintable(out));
+    return saved;
+}
+
+int showFile(Form1 &form, EditorPage *page, const QString &out, const QString &file,
+             const QString &copy)
+{
+    if (!page->openFrom(file) || !grabTo(form, out))
+        return 1;
+    QString reopened = out;
+    reopened.insert(reopened.endsWith(QStringLiteral(".png")) ? reopened.size() - 4
+                                                              : reopened.size(),
+                    QStringLiteral("-reopened"));
+    if (!page->saveTo(copy) || !page->openFrom(copy))
+        return 1;
+    return grabTo(form, reopened) ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -29,6 +58,9 @@ int main(int argc, char **argv)
     form.show();
     EditorPage *page = form.editorPage();
     form.findChild<QTabWidget *>()->setCurrentWidget(page);
+    if (argc >= 6 && QByteArray(argv[4]) == "open")
+        return showFile(form, page, QString::fromLocal8Bit(argv[1]),
+                        QString::fromLocal8Bit(argv[5]), data.filePath(QStringLiteral("copy.rtf")));
 
     // A picture as a user would pick it: a file on disk, wider than the page.
     QImage image(1400, 500, QImage::Format_RGB32);

@@ -171,7 +171,8 @@ enum class RtfWord : unsigned short
     ShpRight,
     ShpTop,
     ShpBottom,
-    Result, // a part of an object or shape (its stand-in, its properties): read in place
+    Result,        // a part of an object or shape (its stand-in, its properties): read in place
+    ShapeProperty, // \sp, \sv: read inside a shape, for the picture LibreOffice puts there
     Info,
     HeaderFooter,
 

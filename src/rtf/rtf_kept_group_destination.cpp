@@ -90,7 +90,17 @@ void RtfKeptGroupDestination::end(std::string_view groupBytes)
 {
     if (m_kind == Kind::Shape && m_hasPicture && m_picture.showable() &&
         !m_picture.imageBytes().isEmpty()) {
-        m_inserter->insertPicture(m_picture, QByteArray(), m_uc, m_props);
+        // The shape's frame is the size it was shown at, as LibreOffice writes its pictures.
+        RtfPicture shown = m_picture;
+        const qint64 shapeWidth = qint64(m_shapeRight) - m_shapeLeft;
+        const qint64 shapeHeight = qint64(m_shapeBottom) - m_shapeTop;
+        if (shapeWidth > 0 && shapeHeight > 0) {
+            const QSize twips = RtfPicture::cappedTwips(shapeWidth, shapeHeight);
+            shown.goalWidth = twips.width();
+            shown.goalHeight = twips.height();
+            shown.scaleX = shown.scaleY = 100;
+        }
+        m_inserter->insertPicture(shown, QByteArray(), m_uc, m_props);
         m_hasPicture = false;
         m_picture = RtfPicture();
         return;

@@ -394,6 +394,10 @@ bool RtfParser::openObject(RtfWord word, RtfGroupState &state)
         return true;
     case RtfWord::Result:
         return true; // read as the group it stands in
+    case RtfWord::ShapeProperty:
+        if (state.destination != m_keptInText)
+            state.destination = nullptr;
+        return true;
     case RtfWord::Object:
     case RtfWord::Shp:
     case RtfWord::Do:

@@ -25,6 +25,7 @@ private slots:
     void pictures_shownSize_data();
     void pictures_shownSize();
     void shapePicture_takesTheFirstOfWordsPair();
+    void shapePicture_asLibreOfficeWritesIt();
     void pictures_roundTripAsPngOrJpeg();
     void keptGroups_writtenBackByteForByte_data();
     void keptGroups_writtenBackByteForByte();
@@ -188,6 +189,28 @@ void TestRtfObjects::shapePicture_takesTheFirstOfWordsPair()
     QCOMPARE(found.size(), 1);
     QVERIFY(!found[0].format.hasProperty(RtfFormat::KeptGroup));
     QCOMPARE(decoded(found[0].resource).pixelColor(1, 1), QColor(Qt::green));
+}
+
+// LibreOffice puts a picture into its shape's "pib" property, shown at the shape's size.
+void TestRtfObjects::shapePicture_asLibreOfficeWritesIt()
+{
+    const QByteArray green = encoded(filled(48, 32, Qt::green), "PNG");
+    QTextDocument doc;
+    readRtf(rtf("x{\\field{\\*\\fldinst SHAPE }{\\fldrslt{\\shp{\\*\\shpinst\\shpleft0\\shptop-960"
+                "\\shpright1440\\shpbottom0{\\sp{\\sn shapeType}{\\sv 75}}{\\sp{\\sn pib}{\\sv "
+                "{\\pict\\pngblip\\picw48\\pich32 " +
+                green.toHex() + "}}}}}}}y{\\sp{\\sv z}}"),
+            &doc);
+    QCOMPARE(doc.toPlainText(), QStringLiteral("x\uFFFCy"));
+    const QList<Found> found = images(doc);
+    QCOMPARE(found.size(), 1);
+    QVERIFY(!found[0].format.hasProperty(RtfFormat::KeptGroup));
+    QCOMPARE(decoded(found[0].resource).pixelColor(1, 1), QColor(Qt::green));
+    QCOMPARE(found[0].format.width(), 72.0); // the shape's inch, not the picture's 48 pixels
+    QCOMPARE(found[0].format.height(), 48.0);
+    QTextDocument again;
+    readRtf(writeRtf(doc), &again);
+    QCOMPARE(images(again).value(0).format.width(), 72.0);
 }
 
 void TestRtfObjects::pictures_roundTripAsPngOrJpeg()
