@@ -230,8 +230,10 @@ void RtfParser::controlWord(const RtfToken &token)
 bool RtfParser::openDestination(RtfWord word, RtfGroupState &state)
 {
     const bool opened = openAnyDestination(word, state);
-    // A note holds only text: whatever else opens inside it is skipped.
-    if (opened && state.chr.note != 0 && state.destination != m_note)
+    // A note holds only text and the codes of its fields: whatever else opens inside it is
+    // skipped.
+    if (opened && state.chr.note != 0 && state.destination != m_note &&
+        state.destination != &m_fieldInstruction)
         state.destination = nullptr;
     return opened;
 }
@@ -246,10 +248,10 @@ bool RtfParser::openFieldOrNote(RtfWord word, RtfGroupState &state)
         return true;
     case RtfWord::FldInst:
         // A nested field's code is part of the outer one's.
-        state.destination = state.chr.note == 0 ? &m_fieldInstruction : nullptr;
+        state.destination = &m_fieldInstruction;
         return true;
     case RtfWord::FldRslt:
-        if (!inInstruction && state.chr.note == 0) {
+        if (!inInstruction) {
             const QString instruction = m_fieldInstruction.takeInstruction();
             if (!instruction.isEmpty()) {
                 if (m_fieldInstructions.isEmpty() || m_fieldInstructions.constLast() != instruction)
@@ -259,7 +261,7 @@ bool RtfParser::openFieldOrNote(RtfWord word, RtfGroupState &state)
         }
         return true;
     case RtfWord::Footnote:
-        if (state.chr.note != 0)
+        if (state.chr.note != 0 && !inInstruction)
             return true; // joins the note it stands in
         if (inInstruction || state.destination == &m_fonts || state.destination == &m_colors) {
             state.destination = nullptr;

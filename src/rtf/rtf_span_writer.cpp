@@ -24,36 +24,44 @@ QString RtfSpanWriter::enter(const QTextBlock::iterator &it)
     const QTextFragment fragment = it.fragment();
     const QTextCharFormat format = fragment.charFormat();
     const int note = noteOf(format);
-    if (m_note != 0 && note != m_note)
-        closeGroup();
-    if (note != 0) {
-        if (m_note == 0) {
-            closeGroup();
-            openNote(it, note, format.boolProperty(RtfFormat::Endnote));
-        }
-        const QString text = fragment.text();
-        const qsizetype from = qBound(qsizetype(0), m_keepFrom - m_notePos, text.size());
-        const qsizetype to = qBound(qsizetype(0), m_keepTo - m_notePos, text.size());
-        m_notePos += text.size();
-        return from < to ? text.mid(from, to - from) : QString();
-    }
     const QString field = rtfFieldOf(format);
-    if (field != m_field) {
-        closeGroup();
+    if (m_note != 0 && note != m_note)
+        closeNote();
+    if (note == 0) {
+        if (field != m_field) {
+            closeField();
+            if (!field.isEmpty())
+                openField(field);
+        }
+        return fragment.text();
+    }
+    if (m_note == 0) {
+        closeField();
+        openNote(it, note, format.boolProperty(RtfFormat::Endnote));
+    }
+    const QString text = fragment.text();
+    const qsizetype from = qBound(qsizetype(0), m_keepFrom - m_notePos, text.size());
+    const qsizetype to = qBound(qsizetype(0), m_keepTo - m_notePos, text.size());
+    m_notePos += text.size();
+    const QString kept = from < to ? text.mid(from, to - from) : QString();
+    // The marks are no text of a field: a field written around nothing would not read back.
+    if (field != m_field && !kept.isEmpty()) {
+        closeField();
         if (!field.isEmpty())
             openField(field);
     }
-    return fragment.text();
+    return kept;
 }
 
 void RtfSpanWriter::close()
 {
-    closeGroup();
+    closeNote();
+    closeField();
 }
 
 void RtfSpanWriter::openField(const QString &instruction)
 {
-    m_outside = m_styles->current();
+    m_outsideField = m_styles->current();
     m_field = instruction;
     m_out->openGroup();
     m_out->word("field");
@@ -80,7 +88,7 @@ void RtfSpanWriter::openNote(const QTextBlock::iterator &it, int note, bool endn
     m_keepTo = marked ? text.size() - kNoteClose.size() : text.size();
     m_notePos = 0;
     m_note = note;
-    m_outside = m_styles->current();
+    m_outsideNote = m_styles->current();
 
     m_out->openGroup();
     m_out->word("super");
@@ -99,17 +107,22 @@ void RtfSpanWriter::openNote(const QTextBlock::iterator &it, int note, bool endn
     m_styles->setCurrent(RtfCharacterStyle()); // what \plain leaves
 }
 
-void RtfSpanWriter::closeGroup()
+void RtfSpanWriter::closeField()
 {
-    if (m_note != 0) {
-        m_out->closeGroup();
-        m_note = 0;
-    } else if (!m_field.isEmpty()) {
-        m_out->closeGroup();
-        m_out->closeGroup();
-        m_field.clear();
-    } else {
+    if (m_field.isEmpty())
         return;
-    }
-    m_styles->setCurrent(m_outside);
+    m_out->closeGroup();
+    m_out->closeGroup();
+    m_field.clear();
+    m_styles->setCurrent(m_outsideField);
+}
+
+void RtfSpanWriter::closeNote()
+{
+    if (m_note == 0)
+        return;
+    closeField();
+    m_out->closeGroup();
+    m_note = 0;
+    m_styles->setCurrent(m_outsideNote);
 }

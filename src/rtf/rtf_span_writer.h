@@ -9,7 +9,8 @@ class RtfOutput;
 
 // The groups a paragraph's text stands in: each run of characters with one field
 // instruction becomes a \field, each run of one note id a footnote, its 〔注： and 〕 left
-// out. Notes hold no fields, so at most one group is open at a time.
+// out. A note is the outer group: a field run inside it opens within the footnote and
+// closes before it, and a field the note interrupts opens again after it.
 class RtfSpanWriter
 {
 public:
@@ -24,11 +25,14 @@ public:
 private:
     void openField(const QString &instruction);
     void openNote(const QTextBlock::iterator &it, int note, bool endnote);
-    void closeGroup();
+    void closeField();
+    void closeNote();
 
     RtfCharacterStyles *m_styles;
     RtfOutput *m_out;
-    RtfCharacterStyle m_outside; // the formatting that holds again after the group
+    // The formatting that holds again after each group.
+    RtfCharacterStyle m_outsideField;
+    RtfCharacterStyle m_outsideNote;
     QString m_field;
     int m_note = 0;
     qsizetype m_notePos = 0; // where in the note's text the next fragment starts

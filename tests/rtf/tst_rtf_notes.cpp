@@ -23,6 +23,9 @@ private slots:
     void hostileNotes_giveOneNoteEachAndReadBackTheSame_data();
     void hostileNotes_giveOneNoteEachAndReadBackTheSame();
     void notes_eachHaveTheirOwnId();
+    void fieldsInNotes_keepTheirCodeAndReadBackTheSame_data();
+    void fieldsInNotes_keepTheirCodeAndReadBackTheSame();
+    void linkTheNoteInterrupts_isWrittenAroundIt();
     void marksTheEditorBroke_areWrittenAsNoteText();
 };
 
@@ -124,7 +127,7 @@ void TstRtfNotes::hostileNotes_giveOneNoteEachAndReadBackTheSame_data()
         << s("〔注：abd〕");
     QTest::newRow("table words ignored")
         << rtf("{\\footnote \\trowd\\cellx100\\intbl a\\cell\\row}") << s("〔注：a  〕");
-    QTest::newRow("field in a note keeps its result only")
+    QTest::newRow("field in a note")
         << rtf("{\\footnote {\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt link}}}")
         << s("〔注：link〕");
     QTest::newRow("note in a link")
@@ -159,8 +162,11 @@ void TstRtfNotes::hostileNotes_giveOneNoteEachAndReadBackTheSame()
         }
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            QVERIFY(!format.hasProperty(RtfFormat::NoteId) || !format.isAnchor());
-            plain += it.fragment().text();
+            const QString text = it.fragment().text();
+            // A note's marks are never part of a field, whatever the note holds.
+            if (text.contains(s("〔注：")) || text.contains(u'〕'))
+                QVERIFY(!format.isAnchor() && !format.hasProperty(RtfFormat::FieldInstruction));
+            plain += text;
             noteIds.insert(noteIds.end(), size_t(it.fragment().length()),
                            format.intProperty(RtfFormat::NoteId));
         }
@@ -199,6 +205,82 @@ void TstRtfNotes::notes_eachHaveTheirOwnId()
     QTextDocument again;
     readRtf(written, &again);
     QCOMPARE(again.toPlainText(), doc.toPlainText());
+}
+
+void TstRtfNotes::fieldsInNotes_keepTheirCodeAndReadBackTheSame_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("link in a footnote")
+        << rtf("a{\\footnote see {\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt link}} end}b")
+        << s("a<note>〔注：</><note>see </><href=u field=HYPERLINK \"u\" note>link</><note> "
+             "end</><note>〕</>b");
+    QTest::newRow("other field in an endnote")
+        << rtf("{\\footnote\\ftnalt p{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}}")
+        << s("<endnote>〔注：</><endnote>p</><field=PAGE endnote>3</><endnote>〕</>");
+    QTest::newRow("two links side by side")
+        << rtf("{\\footnote{\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt x}}"
+               "{\\field{\\*\\fldinst HYPERLINK \"v\"}{\\fldrslt y}}}")
+        << s("<note>〔注：</><href=u field=HYPERLINK \"u\" note>x</><href=v field=HYPERLINK \"v\" "
+             "note>y</><note>〕</>");
+    QTest::newRow("note ending inside a link's result")
+        << rtf("{\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt a{\\footnote n}b}}")
+        << s("<href=u field=HYPERLINK \"u\">a</><note>〔注：</><note>n</><note>〕</><href=u "
+             "field=HYPERLINK \"u\">b</>");
+    QTest::newRow("note inside a link inside a note")
+        << rtf("{\\footnote{\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt x{\\footnote y}z}}}")
+        << s("<note>〔注：</><href=u field=HYPERLINK \"u\" note>xyz</><note>〕</>");
+    QTest::newRow("note inside the code of a field in a note")
+        << rtf("{\\footnote{\\field{\\*\\fldinst HYPERLINK {\\footnote q}\"u\"}{\\fldrslt x}}}")
+        << s("<note>〔注：</><href=u field=HYPERLINK \"u\" note>x</><note>〕</>");
+    QTest::newRow("field inside the code of a field in a note")
+        << rtf("{\\footnote{\\field{\\*\\fldinst PAGE{\\field{\\*\\fldinst X}{\\fldrslt q}}}"
+               "{\\fldrslt 1}}}")
+        << s("<note>〔注：</><field=PAGEXq note>1</><note>〕</>");
+    QTest::newRow("picture inside the code of a field in a note")
+        << rtf("{\\footnote{\\field{\\*\\fldinst PAGE{\\pict\\pngblip 89}}{\\fldrslt 1}}}")
+        << s("<note>〔注：</><field=PAGE note>1</><note>〕</>");
+    QTest::newRow("code in a note, result after it")
+        << rtf("{\\field{\\footnote{\\*\\fldinst HYPERLINK \"u\"}n}{\\fldrslt r}}")
+        << s("<note>〔注：</><note>n</><note>〕</><href=u field=HYPERLINK \"u\">r</>");
+    QTest::newRow("code before a note, result in it")
+        << rtf("{\\field{\\*\\fldinst HYPERLINK \"u\"}{\\footnote{\\fldrslt r}n}}")
+        << s("<note>〔注：</><href=u field=HYPERLINK \"u\" note>r</><note>n</><note>〕</>");
+    QTest::newRow("link never closed in a note")
+        << QByteArray("{\\rtf1 a{\\footnote{\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt x")
+        << s("a<note>〔注：</><href=u field=HYPERLINK \"u\" note>x</><note>〕</>");
+}
+
+void TstRtfNotes::fieldsInNotes_keepTheirCodeAndReadBackTheSame()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, expected);
+    QCOMPARE(readPlacement(input), expected);
+    QCOMPARE(rereadPlacement(input), expected);
+}
+
+void TstRtfNotes::linkTheNoteInterrupts_isWrittenAroundIt()
+{
+    // A link made in the editor over text on both sides of a note's closing mark.
+    QTextDocument doc;
+    readRtf(rtf("a{\\footnote nm}bc"), &doc);
+    QTextCharFormat link;
+    link.setAnchor(true);
+    link.setAnchorHref(QStringLiteral("https://example.com/"));
+    QTextCursor cursor(&doc);
+    for (const auto &[from, to] : {std::pair(5, 6), std::pair(7, 8)}) {
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(link);
+    }
+    const QString before = placement(doc);
+    QVERIFY(before.contains(s("<href=https://example.com/ note>m</>")));
+    const QByteArray written = writeRtf(doc);
+    QCOMPARE(written.count("{\\field"), 2);
+    QTextDocument again;
+    readRtf(written, &again);
+    QCOMPARE(placement(again).remove(QStringLiteral(" field=HYPERLINK \"https://example.com/\"")),
+             before);
 }
 
 void TstRtfNotes::marksTheEditorBroke_areWrittenAsNoteText()
