@@ -155,7 +155,8 @@ void RtfParser::popGroup()
     bool ended = false;
     if (destination) {
         destination->groupClosed(closing);
-        if (destination != parent.destination) {
+        // \ud hands the group back the destination \upr set aside: that is no end of it.
+        if (destination != parent.destination && destination != parent.uprDestination) {
             destination->end(m_tokens.bytesFrom(closing.groupStart));
             ended = true;
         }
