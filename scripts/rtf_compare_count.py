@@ -160,20 +160,39 @@ class Styles:
             self.cache[key] = (text, paragraph, list_style)
         return self.cache[key]
 
-    def list_kind(self, name, level):
+    def _list_level(self, name, level):
         style = self.lists.get(name)
         if style is None:
-            return 'unknown'
+            return None
         best = None
         for element in style:
             element_level = int(element.get(q('text:level'), '1'))
             if element_level <= level and (best is None or element_level > best[0]):
                 best = (element_level, element)
-        if best is None:
+        return best[1] if best else None
+
+    def list_indent(self, name, level):
+        """(left, right, first line) in mm that the list level gives a paragraph of its own none."""
+        element = self._list_level(name, level)
+        props = element.find(q('style:list-level-properties')) if element is not None else None
+        if props is None:
+            return None
+        alignment = props.find(q('style:list-level-label-alignment'))
+        if props.get(q('text:list-level-position-and-space-mode')) == 'label-alignment':
+            if alignment is None:
+                return None
+            return (length_mm(alignment.get(q('fo:margin-left'))), 0.0,
+                    length_mm(alignment.get(q('fo:text-indent'))))
+        width = length_mm(props.get(q('text:min-label-width')))
+        return (length_mm(props.get(q('text:space-before'))) + width, 0.0, -width)
+
+    def list_kind(self, name, level):
+        element = self._list_level(name, level)
+        if element is None:
             return 'unknown'
-        tag = best[1].tag
+        tag = element.tag
         if tag == q('text:list-level-style-number'):
-            return 'number' if best[1].get(q('style:num-format')) else 'none'
+            return 'number' if element.get(q('style:num-format')) else 'none'
         return 'bullet'
 
 
@@ -265,7 +284,8 @@ class Document:
                     name = override or next((n for n in reversed(lists) if n), None)
                     if name is None:
                         name = self.styles.resolved('paragraph', child.get(q('text:style-name')), True)[2]
-                    self._paragraph(child, (self.styles.list_kind(name, len(lists)), len(lists)), cells)
+                    self._paragraph(child, (self.styles.list_kind(name, len(lists)), len(lists)), cells,
+                                    self.styles.list_indent(name, len(lists)))
                     first = False
                 elif child.tag == q('text:list'):
                     self._list(child, lists, cells)
@@ -298,14 +318,19 @@ class Document:
         paragraph.key = ''.join(self.chars[paragraph.start:paragraph.end])
         self._break = True
 
-    def _paragraph(self, element, list_info, cells):
+    def _paragraph(self, element, list_info, cells, list_indent=None):
         paragraph = self._open_paragraph(cells)
         paragraph.list = list_info
         text_props, props, _ = self.styles.resolved('paragraph', element.get(q('text:style-name')), True)
         align = props.get(q('fo:text-align'), 'start')
         paragraph.align = {'center': 'center', 'end': 'right', 'right': 'right',
                            'justify': 'justify'}.get(align)
-        indent = tuple(length_mm(props.get(q(n))) for n in ('fo:margin-left', 'fo:margin-right', 'fo:text-indent'))
+        names = ('fo:margin-left', 'fo:margin-right', 'fo:text-indent')
+        indent = tuple(length_mm(props.get(q(n))) for n in names)
+        # LibreOffice leaves out a list item's own indents where they equal its list level's,
+        # and shows the level's.
+        if list_indent and props.get(q(names[0])) is None and props.get(q(names[2])) is None:
+            indent = (list_indent[0], indent[1], list_indent[2])
         paragraph.indent = indent if any(abs(v) >= 0.1 for v in indent) else None
         deferred = []
         self._inline(element, text_props, -1, deferred)

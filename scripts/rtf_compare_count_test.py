@@ -21,6 +21,12 @@ STYLES = '''
   <text:list-level-style-number text:level="1" style:num-format="1"/>
   <text:list-level-style-bullet text:level="2" text:bullet-char="-"/></text:list-style>
 <text:list-style style:name="Bullets"><text:list-level-style-bullet text:level="1"/></text:list-style>
+<text:list-style style:name="Placed"><text:list-level-style-bullet text:level="1">
+  <style:list-level-properties text:list-level-position-and-space-mode="label-alignment">
+  <style:list-level-label-alignment fo:margin-left="0.5in" fo:text-indent="-0.25in"/>
+  </style:list-level-properties></text:list-level-style-bullet>
+  <text:list-level-style-bullet text:level="2"><style:list-level-properties text:space-before="0.5in"
+  text:min-label-width="0.25in"/></text:list-level-style-bullet></text:list-style>
 '''
 AUTOMATIC = '''
 <style:style style:name="P1" style:family="paragraph" style:parent-style-name="Heading">
@@ -82,6 +88,18 @@ class StyleResolution(unittest.TestCase):
 
 
 class Alignment(unittest.TestCase):
+    def test_list_items_without_indents_of_their_own_show_their_levels(self):
+        doc = document('<text:list text:style-name="Placed"><text:list-item><text:p>a</text:p>'
+                       '</text:list-item><text:list-item><text:p text:style-name="P2">b</text:p>'
+                       '<text:list><text:list-item><text:p>c</text:p></text:list-item></text:list>'
+                       '</text:list-item></text:list>'
+                       '<text:list text:style-name="Bullets"><text:list-item><text:p>d</text:p>'
+                       '</text:list-item></text:list>')
+        self.assertEqual(doc.paragraphs[0].indent, (12.7, 0.0, -6.35))
+        self.assertEqual(doc.paragraphs[1].indent, (12.7, 0.0, -6.35))
+        self.assertEqual(tuple(round(v, 2) for v in doc.paragraphs[2].indent), (19.05, 0.0, -6.35))
+        self.assertIsNone(doc.paragraphs[3].indent)
+
     def test_properties_count_where_the_text_went(self):
         original = ('<text:p>intro</text:p><text:p text:style-name="Heading">title</text:p>'
                     '<text:p>a <text:span text:style-name="Blue">blue</text:span> word and red</text:p>')
