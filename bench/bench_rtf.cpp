@@ -1,6 +1,6 @@
-// Load and save of a ~5 MB RTF document (Chinese text, mixed formats) against Qt's own HTML
-// import and export of the same content, in the same run. The bar: our RTF load and save
-// each no slower than Qt's HTML path (ratio ours / Qt at most 1.0).
+// Load and save of a ~7 MB RTF document (Chinese text, mixed formats) against Qt's own HTML
+// import and export of the same content, in the same run. The bar: our RTF load at most 0.3
+// and our save at most 0.5 of Qt's HTML path.
 
 #include "bench_support.h"
 #include "rtf/rtf_reader.h"
@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
 
     QTextDocument source;
-    BenchSupport::buildDocument(&source, 5 * 1024 * 1024);
+    BenchSupport::buildDocument(&source, 7 * 1024 * 1024);
     const QByteArray rtf = writeRtf(source);
     const QString html = source.toHtml();
 
@@ -70,8 +70,8 @@ int main(int argc, char **argv)
                 qtSave, ourSave / qtSave);
     std::printf("load: ours readRtf  %8.1f ms   Qt setHtml %8.1f ms   ratio %.2f\n", ourLoad,
                 qtLoad, ourLoad / qtLoad);
-    const bool pass = sameText && ourSave <= qtSave && ourLoad <= qtLoad;
-    std::printf("bar: ours / Qt <= 1.00 for load and save, text read back unchanged: %s\n",
+    const bool pass = sameText && ourSave <= 0.5 * qtSave && ourLoad <= 0.3 * qtLoad;
+    std::printf("bar: ours / Qt <= 0.3 for load, <= 0.5 for save, text read back unchanged: %s\n",
                 pass ? "PASS" : "FAIL");
     return pass ? 0 : 1;
 }
