@@ -376,6 +376,8 @@ bool RtfParser::openObject(RtfWord word, RtfGroupState &state)
     }
     switch (word) {
     case RtfWord::Pict:
+        if (!insideKeptGroup(state))
+            m_builder->setTextDepth(state.para.structure.tableDepth()); // as text would
         if (state.destination == m_keptInText)
             m_picture->begin(state, m_keptInText);
         else if (!insideKeptGroup(state))
@@ -405,6 +407,7 @@ bool RtfParser::openObject(RtfWord word, RtfGroupState &state)
     case RtfWord::Shp:
     case RtfWord::Do:
         if (!insideKeptGroup(state)) {
+            m_builder->setTextDepth(state.para.structure.tableDepth());
             m_keptInText->begin(word == RtfWord::Object ? Kind::Object
                                 : word == RtfWord::Shp  ? Kind::Shape
                                                         : Kind::Drawing,
