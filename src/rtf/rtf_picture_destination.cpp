@@ -7,21 +7,6 @@
 #include "rtf/rtf_object_inserter.h"
 #include "rtf/rtf_tokenizer.h"
 
-namespace {
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
-
 void RtfPictureDestination::begin(const RtfGroupState &state, RtfKeptGroupDestination *container)
 {
     m_container = container;
@@ -93,7 +78,7 @@ void RtfPictureDestination::bytes(std::string_view bytes, const RtfGroupState &)
 {
     QByteArray &data = m_picture.data;
     for (const char c : bytes) {
-        const int h = hexValue(c);
+        const int h = rtfHexValue(c);
         if (h < 0)
             continue;
         if (m_nibble < 0) {

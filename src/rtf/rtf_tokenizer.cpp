@@ -12,17 +12,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool endsText(char c)
 {
     return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n';
@@ -109,7 +98,7 @@ void RtfTokenizer::readControl(RtfToken *token)
         // Two characters belong to the escape even when they are not hex digits, as other
         // readers count them; braces and backslashes stay structure.
         while (digits < 2 && m_pos < m_size && !endsText(m_data[m_pos])) {
-            const int h = hexValue(m_data[m_pos]);
+            const int h = rtfHexValue(m_data[m_pos]);
             if (h < 0)
                 valid = false;
             value = value * 16 + (h < 0 ? 0 : h);
@@ -137,4 +126,15 @@ std::string_view RtfTokenizer::takeBytes(int count)
     std::string_view bytes(m_data + m_pos, size_t(n));
     m_pos += n;
     return bytes;
+}
+
+int rtfHexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }

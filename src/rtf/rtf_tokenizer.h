@@ -27,6 +27,9 @@ struct RtfToken
 
 // Cuts RTF bytes into tokens in one forward pass; raw line breaks are dropped here, since
 // RTF gives them no meaning.
+// 0-15 for a hex digit, -1 for anything else.
+int rtfHexValue(char c);
+
 class RtfTokenizer
 {
 public:
