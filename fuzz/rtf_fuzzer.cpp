@@ -123,8 +123,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString before = signature(doc);
     const QString after = signature(again);
     if (before != after) {
-        std::fprintf(stderr, "round trip differs:\n%s\n----\n%s\n", before.toUtf8().constData(),
-                     after.toUtf8().constData());
+        std::fprintf(stderr, "round trip differs:\n%s\n----\n%s\n---- written:\n%s\n",
+                     before.toUtf8().constData(), after.toUtf8().constData(), written.constData());
         std::abort();
     }
     return 0;

@@ -14,6 +14,7 @@ void RtfNoteDestination::start(RtfGroupState &state)
     m_id = m_lastId;
     m_endnote = false;
     m_markPending = true;
+    m_depth = state.para.structure.tableDepth();
     state.chr.note = m_id;
     state.chr.endnote = false;
     state.chr.field = 0;
@@ -32,6 +33,7 @@ void RtfNoteDestination::openMark()
     if (!m_markPending)
         return;
     m_markPending = false;
+    m_builder->setTextDepth(m_depth);
     m_builder->appendNoteMark(u"〔注：", m_id, m_endnote);
 }
 
@@ -93,5 +95,6 @@ void RtfNoteDestination::unicode(char16_t unit, const RtfGroupState &state)
 void RtfNoteDestination::finish()
 {
     openMark();
+    m_builder->setTextDepth(m_depth);
     m_builder->appendNoteMark(u"〕", m_id, m_endnote);
 }

@@ -42,4 +42,6 @@ private:
     int m_id = 0;
     bool m_endnote = false;
     bool m_markPending = false;
+    // The table depth of the paragraph the note stands in; its marks go there too.
+    int m_depth = 0;
 };
