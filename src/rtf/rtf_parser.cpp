@@ -337,7 +337,8 @@ void RtfParser::keepFromWord(RtfGroupState &state) const
         m_tokens.bytesFrom(state.groupStart).substr(0, size_t(m_wordStart - state.groupStart));
     for (size_t i = 1; i < before.size(); ++i) {
         const char c = before[i];
-        if (c == ' ' || c == '\r' || c == '\n')
+        // A space after the brace is text; only line breaks are not.
+        if (c == '\r' || c == '\n')
             continue;
         if (c == '\\' && i + 1 < before.size() && before[i + 1] == '*') {
             ++i;
