@@ -91,19 +91,23 @@ QString signature(const QTextDocument &doc)
                                      .arg(int(format.verticalAlignment()))
                                      .arg(format.fontFamilies().toStringList().join(u','))
                                      .arg(colors(format), placement(format));
-            if (format.isImageFormat()) {
-                // Pictures and kept groups: their shown size, and which of the two.
-                const QTextImageFormat image = format.toImageFormat();
-                out +=
-                    QStringLiteral("<%1x%2%3>")
-                        .arg(image.width())
-                        .arg(image.height())
-                        .arg(image.hasProperty(RtfFormat::KeptGroup) ? QChar(u'k') : QChar(u'p'));
-            }
             if (name != last)
                 out += name;
             last = name;
-            out += it.fragment().text();
+            if (!format.isImageFormat()) {
+                out += it.fragment().text();
+                continue;
+            }
+            // Pictures and kept groups: their shown size, and which of the two. Equal ones
+            // side by side share a fragment, so each character is one of them.
+            const QTextImageFormat image = format.toImageFormat();
+            const QString tag =
+                QStringLiteral("<%1x%2%3>")
+                    .arg(image.width())
+                    .arg(image.height())
+                    .arg(image.hasProperty(RtfFormat::KeptGroup) ? QChar(u'k') : QChar(u'p'));
+            for (const QChar c : it.fragment().text())
+                out += tag + c;
         }
         out += u'\n';
     }
@@ -123,8 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString before = signature(doc);
     const QString after = signature(again);
     if (before != after) {
-        std::fprintf(stderr, "round trip differs:\n%s\n----\n%s\n---- written:\n%s\n",
-                     before.toUtf8().constData(), after.toUtf8().constData(), written.constData());
+        std::fprintf(stderr, "round trip differs:\n%s\n----\n%s\n---- written:\n",
+                     before.toUtf8().constData(), after.toUtf8().constData());
+        std::fwrite(written.constData(), 1, size_t(written.size()), stderr);
         std::abort();
     }
     return 0;
