@@ -33,8 +33,13 @@ void RtfNoteDestination::openMark()
     if (!m_markPending)
         return;
     m_markPending = false;
+    appendMark(u"〔注：");
+}
+
+void RtfNoteDestination::appendMark(QStringView mark)
+{
     m_builder->setTextDepth(m_depth);
-    m_builder->appendNoteMark(u"〔注：", m_id, m_endnote);
+    m_builder->appendNoteMark(mark, m_id, m_endnote);
 }
 
 bool RtfNoteDestination::controlWord(RtfWord word, const RtfToken &token, RtfGroupState &state)
@@ -95,6 +100,5 @@ void RtfNoteDestination::unicode(char16_t unit, const RtfGroupState &state)
 void RtfNoteDestination::finish()
 {
     openMark();
-    m_builder->setTextDepth(m_depth);
-    m_builder->appendNoteMark(u"〕", m_id, m_endnote);
+    appendMark(u"〕");
 }

@@ -2,6 +2,8 @@
 
 #include "rtf/rtf_destination.h"
 
+#include <QStringView>
+
 class RtfBodyDestination;
 class RtfDocumentBuilder;
 
@@ -35,6 +37,8 @@ private:
     // The opening mark waits for the note's first text, so that \ftnalt after \footnote
     // still decides the kind of note the mark belongs to.
     void openMark();
+    // In the note's own paragraph, whatever table the text inside last went to.
+    void appendMark(QStringView mark);
 
     RtfBodyDestination *m_body;
     RtfDocumentBuilder *m_builder;
